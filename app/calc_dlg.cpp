@@ -1,0 +1,131 @@
+// Start-up, tables, commands and the About and Help boxes of the dialog.
+#include "app/calc_dlg.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "res/dialogs.h"
+#include "text/number_text.h"
+
+namespace corvane {
+
+CCalcDlg::CCalcDlg(DialogSurface& surface) : surface_(surface) {
+  surface_.SetEditChangedHandler([this](int id) { OnEditChanged(id); });
+}
+
+void CCalcDlg::SetDefaults() {
+  entryFractions = {0.96, 0.02, 0.005, 0.002, 0.002, 0.0005, 0.0005, 0.0, 0.0, 0.007, 0.0, 0.0, 0.0, 0.003, 0.0};
+  entryTemperatureF = 80.0;
+  entryPressure = 1000.0;
+  eosChoice = kEosBwrs;
+  solveMethod = kMethodFalsePosition;
+  cpRequested = 1;
+  jtRequested = 1;
+  viscosityRequested = 1;
+  polytropicRequested = 1;
+  results = RunResults{};
+}
+
+void CCalcDlg::InitComponentTable() {
+  mixture = MixtureCoefficients{};
+  mixtureAcentricFactor = 0.0;
+  FillComponentTable(components);
+  gasConstant = 10.7335;
+  jcStartDensityHigh = 1.1;
+  jcStartDensityLow = 0.01;
+  jcTolerance = 0.00001;
+  stateTemperature = entryTemperatureF;
+  statePressure = entryPressure;
+  reportFileIsNew = 1;
+}
+
+void CCalcDlg::InitInteractionTable() { FillInteractionTable(interaction); }
+
+namespace {
+
+// The fraction edits in the order the program writes their start-up values
+// and the Reset text: entryFractions order, hydrogen before hydrogen sulfide.
+constexpr std::array<int, 15> kEntryOrderEdits = {
+    res::IDC_METHANE,   res::IDC_ETHANE,   res::IDC_PROPANE,  res::IDC_ISOBUTANE, res::IDC_NBUTANE,
+    res::IDC_ISOPENTANE, res::IDC_NPENTANE, res::IDC_NHEXANE,  res::IDC_NHEPTANE,  res::IDC_CO2,
+    res::IDC_HYDROGEN,  res::IDC_H2S,      res::IDC_HELIUM,   res::IDC_NITROGEN,  res::IDC_OXYGEN};
+
+int EosRadio(int choice) {
+  switch (choice) {
+    case kEosPengRobinson: return res::IDC_PR;
+    case kEosRedlichKwongSoave: return res::IDC_RKS;
+    default: return res::IDC_BWRS;
+  }
+}
+
+int MethodRadio(int method) {
+  switch (method) {
+    case kMethodJohnsonCulver: return res::IDC_JC;
+    case kMethodNewton: return res::IDC_NEWTON;
+    default: return res::IDC_FP;
+  }
+}
+
+}  // namespace
+
+const std::array<int, 15>& CCalcDlg::EntryOrderEdits() { return kEntryOrderEdits; }
+
+bool CCalcDlg::OnInitDialog() {
+  SetDefaults();
+  InitComponentTable();
+  InitInteractionTable();
+  surface_.SetText(res::IDC_TEMPERATURE, FormatGeneral(entryTemperatureF, 7));
+  surface_.SetText(res::IDC_PRESSURE, FormatGeneral(entryPressure, 7));
+
+  // The default report file lies in the directory the program started in.
+  std::error_code error;
+  const std::filesystem::path directory = std::filesystem::current_path(error);
+  surface_.SetText(res::IDC_REPORT_FILE, (error ? std::string() : directory.string()) + "/corvanetest.txt");
+
+  surface_.SetChecked(EosRadio(eosChoice), true);
+  surface_.SetChecked(MethodRadio(solveMethod), true);
+  if (polytropicRequested == 1) surface_.SetChecked(res::IDC_POLYTROPIC_BOX, true);
+  if (cpRequested == 1) surface_.SetChecked(res::IDC_CP, true);
+  if (jtRequested == 1) surface_.SetChecked(res::IDC_JT, true);
+  if (viscosityRequested == 1) surface_.SetChecked(res::IDC_VISCOSITY_BOX, true);
+
+  for (std::size_t i = 0; i < kEntryOrderEdits.size(); ++i)
+    surface_.SetText(kEntryOrderEdits[i], FormatFixed(entryFractions[i], 5));
+  UpdateCompositionSum();
+  return true;
+}
+
+void CCalcDlg::OnCommand(int id) {
+  switch (id) {
+    case res::ID_HELP: OnHelp(); break;
+    case res::ID_RUN: OnRun(); break;
+    case res::ID_VIEW: ShowBwrsConstants(); break;
+    case res::IDM_ABOUTBOX: OnAbout(); break;
+    case res::IDOK:
+    case res::IDCANCEL: surface_.EndDialog(id); break;
+    case res::IDC_RESET: OnReset(); break;
+    case res::IDC_SAVE: SaveMixture(); break;
+    case res::IDC_RECALL: RecallMixture(); break;
+    default: break;
+  }
+}
+
+void CCalcDlg::OnEditChanged(int id) {
+  if (id == res::IDC_REPORT_FILE) {
+    OnReportFileNameChanged();
+    return;
+  }
+  for (int edit : res::kCompositionEdits) {
+    if (edit == id) {
+      UpdateCompositionSum();
+      return;
+    }
+  }
+}
+
+void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
+void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
+
+double CCalcDlg::ReadNumber(int id) const { return ParseNumber(surface_.GetText(id)); }
+
+}  // namespace corvane

@@ -1,0 +1,158 @@
+// The calculator dialog: the owner of all calculation state and the home of
+// every handler. Both faces (the Qt window and corvane-cli) reach it only
+// through the DialogSurface it is given; it includes no toolkit header.
+//
+// Operations take no arguments and return nothing, except BwrsPressure, the
+// Johnson-Culver solver's root selector and the status (1 found, 0 not
+// found) of the false-position and cubic solvers. Flags are small integers
+// of fixed widths, not booleans.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/dialog_surface.h"
+#include "thermo/component_table.h"
+
+namespace corvane {
+
+// The results of the last run, for display and report. 0.0 marks a field
+// the run did not compute.
+struct RunResults {
+  double pressure = 0;      // psia, the equation's pressure at the solved density
+  double density = 0;       // lb-mole/ft3
+  double specVolume = 0;    // ft3/lbm
+  double enthalpy = 0;      // BTU/lbm
+  double zFactor = 0;       // dimensionless
+  double viscosity = 0;     // centipoise
+  double specificHeat = 0;  // BTU/(lbm R)
+  double molWeight = 0;     // lbm/lb-mole
+  double polytropicN = 0;   // dimensionless
+  double jouleThomson = 0;  // R/psi
+};
+
+// Ideal-gas enthalpy coefficients: rows 1..14 the slots, row 0 the mixture.
+using IdealGasEnthalpyTable = std::array<std::array<double, 7>, 15>;
+
+enum EosChoice : std::int8_t { kEosBwrs = 1, kEosPengRobinson = 2, kEosRedlichKwongSoave = 3 };
+enum SolveMethod : std::int8_t {
+  kMethodNotChosen = 0,
+  kMethodJohnsonCulver = 1,
+  kMethodFalsePosition = 2,
+  kMethodNewton = 3
+};
+
+class CCalcDlg {
+ public:
+  explicit CCalcDlg(DialogSurface& surface);
+  CCalcDlg(const CCalcDlg&) = delete;
+  CCalcDlg& operator=(const CCalcDlg&) = delete;
+
+  // Dialog initialisation: start-up values, tables and control texts.
+  bool OnInitDialog();
+  // Menu-bar commands and push buttons, by command or control id.
+  void OnCommand(int id);
+  // The change notification of an edit (the fifteen fractions and the report name).
+  void OnEditChanged(int id);
+
+  // Start-up and tables.
+  void SetDefaults();
+  void InitComponentTable();
+  void InitInteractionTable();
+
+  // Menu commands.
+  void OnHelp();
+  void OnAbout();
+  void OnRun();
+
+  // The run and its inputs.
+  void ReadStateConditions();
+  void ReadComposition();
+  void UpdateCompositionSum();
+  void OnReset();
+  void OnReportFileNameChanged();
+  void ShowResults();
+
+  // BWRS.
+  void ComputeBwrsCoefficients();
+  void MixBwrsCoefficients();
+  double BwrsPressure(double density);
+  void SolveBwrsJohnsonCulver(int rootSelector);
+  int SolveBwrsFalsePosition();
+  void ReportNoFpRoot();
+  void ComputeEnthalpy();
+  void BuildIdealGasEnthalpyTable();
+
+  // Cubic equations of state.
+  int SolvePengRobinson();
+  int SolveRedlichKwongSoave();
+
+  // Optional properties.
+  void ComputeSpecificHeat();
+  void ComputeJouleThomson();
+  void ComputeViscosity();
+  void ComputePolytropicExponent();
+
+  // Files and views.
+  void WriteReportInputs();
+  void WriteReportResults();
+  void SaveMixture();
+  void RecallMixture();
+  void ShowBwrsConstants();
+
+  // Members, in the declaration order of the original dialog.
+  std::int32_t compositionAccepted = 0;
+  std::int8_t reportFileIsNew = 0;
+  std::int8_t cpProbe = 0;
+  std::int8_t jtProbe = 0;
+  std::int8_t nProbe = 0;
+  PresentList presentList;
+  MixtureCoefficients mixture;
+
+  double gasConstant = 0;          // psia ft3/(lb-mole R)
+  double stateTemperature = 0;     // R
+  double statePressure = 0;        // psia
+  double calculatedPressure = 0;   // psia
+  double jcStartDensityHigh = 0;   // lb-mole/ft3
+  double jcStartDensityLow = 0;    // lb-mole/ft3
+  double molarDensity = 0;         // lb-mole/ft3
+  double specificVolume = 0;       // ft3/lbm
+  std::array<double, 2> cpProbeDensity{};
+  std::array<double, 2> cpProbeEnthalpy{};
+  std::array<double, 3> jtProbeDensity{};
+  std::array<double, 3> jtProbeEnthalpy{};
+  std::array<double, 2> nProbeDensity{};
+  double compressibility = 0;
+  double jcTolerance = 0;
+  double mixtureAcentricFactor = 0;
+
+  ComponentTable components{};
+  InteractionTable interaction{};
+  IdealGasEnthalpyTable idealGasEnthalpy{};
+  double enthalpyReference = 0;  // BTU/lbm
+
+  std::int8_t eosChoice = 0;
+  std::int8_t solveMethod = 0;
+  std::int32_t cpRequested = 0;
+  std::int32_t jtRequested = 0;
+  std::int32_t viscosityRequested = 0;
+  std::int32_t polytropicRequested = 0;
+  double entryTemperatureF = 0;
+  double entryPressure = 0;
+  double mixtureFileReserved = 0;
+  std::array<double, 15> entryFractions{};  // methane .. oxygen, entry order
+  RunResults results;
+
+ private:
+  // Reads an edit's text as a number.
+  double ReadNumber(int id) const;
+  // The fraction edits in entryFractions order.
+  static const std::array<int, 15>& EntryOrderEdits();
+  // Set by the mixing step when it has refused the mixture with a message:
+  // the run then stops, since there is nothing to solve.
+  bool mixtureRefused_ = false;
+
+  DialogSurface& surface_;
+};
+
+}  // namespace corvane

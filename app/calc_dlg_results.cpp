@@ -1,0 +1,25 @@
+// The results display: each field as a number in its format, or a fixed text
+// where the run has no value for it.
+#include "app/calc_dlg.h"
+#include "res/dialogs.h"
+#include "text/number_text.h"
+
+namespace corvane {
+
+void CCalcDlg::ShowResults() {
+  surface_.SetText(res::IDC_PRESSURE, FormatFixed(results.pressure, 1));
+  surface_.SetText(res::IDC_MOLAR_DENSITY, FormatFixed(results.density, 5));
+  surface_.SetText(res::IDC_SPECIFIC_VOLUME, FormatFixed(results.specVolume, 5));
+  surface_.SetText(res::IDC_COMPRESSIBILITY, FormatFixed(results.zFactor, 5));
+  surface_.SetText(res::IDC_MOLECULAR_WEIGHT, FormatFixed(results.molWeight, 2));
+  surface_.SetText(res::IDC_VISCOSITY, results.viscosity > 0.0 ? FormatFixed(results.viscosity, 4) : "No solution");
+  const bool nShown = results.polytropicN > 0.5 && results.polytropicN < 1.5;
+  surface_.SetText(res::IDC_POLYTROPIC_N, nShown ? FormatFixed(results.polytropicN, 4) : "No solution");
+  const bool bwrs = eosChoice == kEosBwrs;
+  surface_.SetText(res::IDC_ENTHALPY, bwrs ? FormatFixed(results.enthalpy, 2) : "BWRS only");
+  surface_.SetText(res::IDC_ENTHALPY_REF, bwrs ? FormatFixed(enthalpyReference, 2) : "BWRS only");
+  surface_.SetText(res::IDC_SPECIFIC_HEAT, bwrs ? FormatFixed(results.specificHeat, 4) : "BWRS only");
+  surface_.SetText(res::IDC_JOULE_THOMSON, bwrs ? FormatFixed(results.jouleThomson, 4) : "BWRS only");
+}
+
+}  // namespace corvane

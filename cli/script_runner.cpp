@@ -1,0 +1,185 @@
+#include "cli/script_runner.h"
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/calc_dlg.h"
+#include "platform/headless_surface.h"
+#include "res/dialogs.h"
+
+namespace corvane {
+namespace {
+
+enum class NameKind { Edit, Radio, CheckBox };
+
+struct ScriptName {
+  std::string_view name;
+  int id;
+  NameKind kind;
+};
+
+constexpr ScriptName kNames[] = {
+    {"pressure", res::IDC_PRESSURE, NameKind::Edit},
+    {"temperature", res::IDC_TEMPERATURE, NameKind::Edit},
+    {"report", res::IDC_REPORT_FILE, NameKind::Edit},
+    {"methane", res::IDC_METHANE, NameKind::Edit},
+    {"ethane", res::IDC_ETHANE, NameKind::Edit},
+    {"propane", res::IDC_PROPANE, NameKind::Edit},
+    {"isobutane", res::IDC_ISOBUTANE, NameKind::Edit},
+    {"nbutane", res::IDC_NBUTANE, NameKind::Edit},
+    {"isopentane", res::IDC_ISOPENTANE, NameKind::Edit},
+    {"npentane", res::IDC_NPENTANE, NameKind::Edit},
+    {"nhexane", res::IDC_NHEXANE, NameKind::Edit},
+    {"nheptane", res::IDC_NHEPTANE, NameKind::Edit},
+    {"co2", res::IDC_CO2, NameKind::Edit},
+    {"h2s", res::IDC_H2S, NameKind::Edit},
+    {"nitrogen", res::IDC_NITROGEN, NameKind::Edit},
+    {"helium", res::IDC_HELIUM, NameKind::Edit},
+    {"hydrogen", res::IDC_HYDROGEN, NameKind::Edit},
+    {"oxygen", res::IDC_OXYGEN, NameKind::Edit},
+    {"bwrs", res::IDC_BWRS, NameKind::Radio},
+    {"pr", res::IDC_PR, NameKind::Radio},
+    {"rks", res::IDC_RKS, NameKind::Radio},
+    {"jc", res::IDC_JC, NameKind::Radio},
+    {"fp", res::IDC_FP, NameKind::Radio},
+    {"newton", res::IDC_NEWTON, NameKind::Radio},
+    {"polytropic", res::IDC_POLYTROPIC_BOX, NameKind::CheckBox},
+    {"viscosity", res::IDC_VISCOSITY_BOX, NameKind::CheckBox},
+    {"cp", res::IDC_CP, NameKind::CheckBox},
+    {"jt", res::IDC_JT, NameKind::CheckBox},
+    {"write", res::IDC_WRITE, NameKind::CheckBox},
+    {"append", res::IDC_APPEND, NameKind::CheckBox},
+};
+
+// The composition edits in dialog order, as `show` lists them.
+constexpr std::array<std::string_view, 15> kCompositionNames = {
+    "methane", "ethane", "propane", "isobutane", "nbutane", "isopentane", "npentane", "nhexane",
+    "nheptane", "co2",   "h2s",     "nitrogen",  "helium",  "hydrogen",   "oxygen"};
+
+const ScriptName* FindName(std::string_view name) {
+  for (const ScriptName& entry : kNames)
+    if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view IconName(MessageIcon icon) { return icon == MessageIcon::Error ? "error" : "information"; }
+
+class ScriptRunner {
+ public:
+  explicit ScriptRunner(std::ostream& out) : out_(out), dialog_(surface_) {
+    surface_.onMessage = [this](const ShownMessage& m) {
+      out_ << "message: " << IconName(m.icon) << " | " << m.caption << " | " << m.text << '\n';
+    };
+    surface_.onConstants = [this](const std::array<std::string, 11>& texts) {
+      for (std::size_t i = 0; i < texts.size(); ++i)
+        out_ << res::LabelBefore(res::ConstantsDialog(), res::kConstantStatics[i]) << texts[i] << '\n';
+    };
+    dialog_.OnInitDialog();
+  }
+
+  // Carries out one line; an error text when it cannot.
+  std::optional<std::string> Execute(std::string_view line) {
+    line = line.substr(std::min(line.size(), line.find_first_not_of(" \t")));
+    if (line.empty() || line.front() == '#') return std::nullopt;
+    const std::size_t space = line.find(' ');
+    const std::string_view command = line.substr(0, space);
+    const std::string_view rest = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
+
+    if (command == "run") return Command(res::ID_RUN);
+    if (command == "view") return Command(res::ID_VIEW);
+    if (command == "reset") return Command(res::IDC_RESET);
+    if (command == "show") return Show();
+    if (command == "set") return Set(rest);
+    if (command == "check" || command == "uncheck") return Check(TrimBlanks(rest), command == "check");
+    if (command == "save" || command == "recall") {
+      surface_.AnswerNextFileDialog(rest.empty() ? std::nullopt : std::optional<std::string>(std::string(rest)));
+      return Command(command == "save" ? res::IDC_SAVE : res::IDC_RECALL);
+    }
+    return "unknown command \"" + std::string(command) + "\"";
+  }
+
+ private:
+  std::optional<std::string> Command(int id) {
+    dialog_.OnCommand(id);
+    return std::nullopt;
+  }
+
+  std::optional<std::string> Set(std::string_view rest) {
+    const std::size_t space = rest.find(' ');
+    const std::string_view name = rest.substr(0, space);
+    const std::string_view text = space == std::string_view::npos ? std::string_view{} : rest.substr(space + 1);
+    if (name.empty()) return std::string("set without a name");
+    const ScriptName* entry = FindName(name);
+    if (entry == nullptr) return "unknown name \"" + std::string(name) + "\"";
+    if (entry->kind != NameKind::Edit) return "\"" + std::string(name) + "\" is not an edit";
+    surface_.SetText(entry->id, text);
+    return std::nullopt;
+  }
+
+  std::optional<std::string> Check(std::string_view name, bool checked) {
+    const ScriptName* entry = FindName(name);
+    if (entry == nullptr) return "unknown name \"" + std::string(name) + "\"";
+    if (entry->kind == NameKind::Edit) return "\"" + std::string(name) + "\" is not a button";
+    surface_.SetChecked(entry->id, checked);
+    return std::nullopt;
+  }
+
+  std::optional<std::string> Show() {
+    out_ << "pressure: " << surface_.GetText(res::IDC_PRESSURE) << '\n';
+    out_ << "temperature: " << surface_.GetText(res::IDC_TEMPERATURE) << '\n';
+    out_ << "eos: " << FirstChecked({"bwrs", "pr", "rks"}) << '\n';
+    out_ << "method: " << FirstChecked({"jc", "fp", "newton"}) << '\n';
+    out_ << "ticked:";
+    for (std::string_view box : {"polytropic", "viscosity", "cp", "jt", "write", "append"})
+      if (surface_.IsChecked(FindName(box)->id)) out_ << ' ' << box;
+    out_ << '\n';
+    out_ << "note: " << surface_.GetText(res::IDC_METHOD_NOTE) << '\n';
+    for (int id : res::kResultStatics)
+      out_ << res::LabelBefore(res::CalculatorDialog(), id) << surface_.GetText(id) << '\n';
+    out_ << "report: " << surface_.GetText(res::IDC_REPORT_FILE) << '\n';
+    for (std::string_view name : kCompositionNames)
+      out_ << name << ": " << surface_.GetText(FindName(name)->id) << '\n';
+    out_ << "Sum: " << surface_.GetText(res::IDC_SUM) << '\n';
+    return std::nullopt;
+  }
+
+  std::string_view FirstChecked(std::initializer_list<std::string_view> names) const {
+    for (std::string_view name : names)
+      if (surface_.IsChecked(FindName(name)->id)) return name;
+    return "none";
+  }
+
+  std::ostream& out_;
+  HeadlessSurface surface_;
+  CCalcDlg dialog_;
+};
+
+}  // namespace
+
+int RunScript(std::string_view script, std::ostream& out, std::ostream& err) {
+  ScriptRunner runner(out);
+  int lineNumber = 0;
+  while (!script.empty()) {
+    ++lineNumber;
+    const std::size_t newline = script.find('\n');
+    std::string_view line = script.substr(0, newline);
+    script = newline == std::string_view::npos ? std::string_view{} : script.substr(newline + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (const auto error = runner.Execute(line)) {
+      out.flush();
+      err << "corvane-cli: line " << lineNumber << ": " << *error << '\n';
+      return 2;
+    }
+  }
+  return 0;
+}
+
+}  // namespace corvane

@@ -1,0 +1,88 @@
+// The dialog, menu and string resources as tables: one source of truth that
+// the window builds its widgets from and the headless surface takes its
+// controls and start-up texts from.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "res/resource.h"
+
+namespace corvane::res {
+
+enum class ControlKind { GroupBox, Label, Static, Edit, RadioButton, CheckBox, PushButton, Icon };
+enum class TextAlign { Left, Right, Center };
+
+// A rectangle in dialog units: left, top, width, height.
+struct DialogRect {
+  int x, y, w, h;
+};
+
+struct ControlSpec {
+  int id;  // IDC_STATIC for controls no handler addresses
+  ControlKind kind;
+  std::string_view text;
+  DialogRect rect;
+  int radioGroup = 0;  // radio buttons only: 1 equation of state, 2 method
+  TextAlign align = TextAlign::Left;
+};
+
+struct DialogSpec {
+  int id;
+  std::string_view caption;
+  std::string_view fontFamily;
+  int fontPointSize;
+  int width, height;  // dialog units
+  std::span<const ControlSpec> controls;
+};
+
+struct MenuItemSpec {
+  std::string_view text;  // with its "&" mnemonic
+  int commandId;
+};
+
+struct TextColour {
+  int id;
+  int red, green, blue;
+};
+
+const DialogSpec& CalculatorDialog();  // dialog 102
+const DialogSpec& AboutDialog();       // dialog 100
+const DialogSpec& ConstantsDialog();   // dialog 134
+
+// Menu 133: a flat bar of five commands.
+std::span<const MenuItemSpec> CalculatorMenu();
+
+// String 101.
+std::string_view AboutMenuString();
+
+// Text colours by control id; every other control keeps the default.
+std::span<const TextColour> TextColours();
+
+// Finds a control of a dialog by id; nullptr when it has none.
+const ControlSpec* FindControl(const DialogSpec& dialog, int id);
+
+// The text of the label placed just before a control in its dialog (the
+// caption of an edit or value static); empty when there is none.
+std::string_view LabelBefore(const DialogSpec& dialog, int id);
+
+// The fifteen mole-fraction edits in dialog order (methane .. oxygen).
+constexpr std::array<int, 15> kCompositionEdits = {
+    IDC_METHANE,   IDC_ETHANE,   IDC_PROPANE, IDC_ISOBUTANE, IDC_NBUTANE,
+    IDC_ISOPENTANE, IDC_NPENTANE, IDC_NHEXANE, IDC_NHEPTANE, IDC_CO2,
+    IDC_H2S,       IDC_NITROGEN, IDC_HELIUM,  IDC_HYDROGEN,  IDC_OXYGEN};
+
+// The ten result statics in dialog order.
+constexpr std::array<int, 10> kResultStatics = {
+    IDC_MOLAR_DENSITY, IDC_SPECIFIC_VOLUME, IDC_COMPRESSIBILITY, IDC_MOLECULAR_WEIGHT,
+    IDC_VISCOSITY,     IDC_POLYTROPIC_N,    IDC_ENTHALPY,        IDC_ENTHALPY_REF,
+    IDC_SPECIFIC_HEAT, IDC_JOULE_THOMSON};
+
+// The constants view's value statics, rows B0 .. gamma.
+constexpr std::array<int, 11> kConstantStatics = {
+    IDC_CONST_B0,      IDC_CONST_A0,      IDC_CONST_C0,    IDC_CONST_D0,
+    IDC_CONST_E0,      IDC_CONST_SMALL_B, IDC_CONST_SMALL_A, IDC_CONST_SMALL_D,
+    IDC_CONST_ALPHA,   IDC_CONST_SMALL_C, IDC_CONST_GAMMA};
+
+}  // namespace corvane::res
