@@ -1,9 +1,53 @@
-// The report file: one record per written run.
+// The report file: one record per written run, its first two blocks from
+// WriteReportInputs and the third from WriteReportResults, each opening and
+// closing the file. The Append box and reportFileIsNew decide whether the
+// record replaces the file or extends it.
+#include <optional>
+#include <string>
+
 #include "app/calc_dlg.h"
+#include "files/file_access.h"
+#include "files/report_text.h"
+#include "res/dialogs.h"
 
 namespace corvane {
 
-void CCalcDlg::WriteReportInputs() {}
-void CCalcDlg::WriteReportResults() {}
+void CCalcDlg::WriteReportInputs() {
+  const std::string name = surface_.GetText(res::IDC_REPORT_FILE);
+  std::optional<OpenFile> file;
+  if (!surface_.IsChecked(res::IDC_APPEND) && reportFileIsNew == 1) {
+    // The first record under this name replaces whatever the file held.
+    file = OpenFile::Create(name);
+    if (file) reportFileIsNew = 0;
+  } else {
+    // Appending never creates the file.
+    file = OpenFile::OpenForAppending(name);
+  }
+  if (!file) return;
+  file->Write(ReportHeaderAndComposition(eosChoice, solveMethod, entryFractions));
+}
+
+void CCalcDlg::WriteReportResults() {
+  std::optional<OpenFile> file = OpenFile::OpenForAppending(surface_.GetText(res::IDC_REPORT_FILE));
+  if (!file) return;
+  ReportResultValues values;
+  values.eosChoice = eosChoice;
+  values.entryPressure = entryPressure;
+  values.entryTemperatureF = entryTemperatureF;
+  values.density = results.density;
+  values.specVolume = results.specVolume;
+  values.zFactor = results.zFactor;
+  values.molWeight = results.molWeight;
+  values.enthalpy = results.enthalpy;
+  values.enthalpyReference = enthalpyReference;
+  values.viscosity = results.viscosity;
+  values.polytropicN = results.polytropicN;
+  values.specificHeat = results.specificHeat;
+  values.jouleThomson = results.jouleThomson;
+  values.viscosityRequested = viscosityRequested;
+  values.cpRequested = cpRequested;
+  values.jtRequested = jtRequested;
+  file->Write(ReportResultsBlock(values));
+}
 
 }  // namespace corvane

@@ -1,0 +1,115 @@
+#include "files/report_text.h"
+
+#include <string_view>
+#include <utility>
+
+#include "text/number_text.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kFieldWidth = 8;
+
+constexpr std::array<std::string_view, 15> kGasNames = {
+    "methane", "ethane",   "propane",  "ibutane", "nbutane", "ipentane", "npentane", "nhexane",
+    "nheptane", "CO2",     "hydrogen", "H2S",     "helium",  "nitrogen", "oxygen"};
+
+std::string_view EosWord(std::int8_t eosChoice) {
+  switch (eosChoice) {
+    case 1: return "BWRS ";
+    case 2: return "PR ";
+    case 3: return "RKS ";
+    default: return "Unknown ";
+  }
+}
+
+std::string_view MethodWord(std::int8_t solveMethod) {
+  switch (solveMethod) {
+    case 1: return "Johnson Culver";
+    case 2: return "False Position";
+    case 3: return "Newton";
+    default: return "Unknown ";
+  }
+}
+
+// The items of the results block: the first stands alone, every later one
+// starts on a new line; message items are lines of their own.
+class ResultsBlock {
+ public:
+  void Value(double value, int decimals, std::string_view label) {
+    NewLine();
+    text_ += FormatFixedWidth(value, kFieldWidth, decimals);
+    text_ += label;
+  }
+  void Message(std::string_view message) {
+    NewLine();
+    text_ += message;
+  }
+  std::string Finish() {
+    text_ += kLineEnd;
+    text_ += kLineEnd;
+    return std::move(text_);
+  }
+
+ private:
+  void NewLine() {
+    if (!first_) text_ += kLineEnd;
+    first_ = false;
+  }
+  std::string text_;
+  bool first_ = true;
+};
+
+}  // namespace
+
+std::string ReportHeaderAndComposition(std::int8_t eosChoice, std::int8_t solveMethod,
+                                       const std::array<double, 15>& entryFractions) {
+  std::string text;
+  text += EosWord(eosChoice);
+  text += MethodWord(solveMethod);
+  text += kLineEnd;
+  text += kLineEnd;
+  for (std::size_t i = 0; i < entryFractions.size(); ++i) {
+    text += FormatFixed(entryFractions[i], 5);
+    text += '\t';
+    text += kGasNames[i];
+    text += kLineEnd;
+  }
+  text += kLineEnd;
+  return text;
+}
+
+std::string ReportResultsBlock(const ReportResultValues& v) {
+  const bool bwrs = v.eosChoice == 1;
+  ResultsBlock block;
+  block.Value(v.entryPressure, 1, ", pressure psia");
+  block.Value(v.entryTemperatureF, 1, ", temperature F");
+  block.Value(v.density, 4, ", molar density");
+  block.Value(v.specVolume, 4, ", specific volume");
+  block.Value(v.zFactor, 4, ", compressibility");
+  block.Value(v.molWeight, 3, ", molecular weight");
+  if (bwrs) {
+    block.Value(v.enthalpy, 1, ", enthalpy");
+    block.Value(v.enthalpyReference, 1, ", enthalpy reference");
+  }
+  if (v.viscosityRequested == 1 && v.viscosity > 0.0)
+    block.Value(v.viscosity, 4, ", viscosity");
+  else
+    block.Message("viscosity not requested, or no solution found");
+  if (v.polytropicN > 0.5 && v.polytropicN < 1.5)
+    block.Value(v.polytropicN, 4, ", polytropic N");
+  else
+    block.Message("polytropic N not requested, or no solution found");
+  if (v.cpRequested != 0 && bwrs)
+    block.Value(v.specificHeat, 4, ", specific heat");
+  else
+    block.Message("specific heat not requested, or EOS not BWRS");
+  if (v.jtRequested != 0 && bwrs)
+    block.Value(v.jouleThomson, 4, ", Joule-Thomson coefficient");
+  else
+    block.Message("Joule-Thomson not requested, or EOS not BWRS");
+  return block.Finish();
+}
+
+}  // namespace corvane
