@@ -121,8 +121,11 @@ std::string FormatGeneral(double value, int digits) {
   if (!std::isfinite(value)) return NonFinite(value);
   if (digits < 1) digits = 1;
   std::array<char, 64> buffer{};
-  // The decimal exponent of the exact value: the shortest round-trip form
-  // never carries into the next power of ten, so its exponent is exact.
+  // The decimal exponent of the exact value, from the shortest round-trip
+  // form. That form reads "1e+x" for a double just below 10^x only where
+  // 10^x is no double and the double nearest it lies below it (x of 23 and
+  // more; 0.1's double lies above 0.1), so for any digit count up to 22 the
+  // choice between the two notations below is exact.
   auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                               std::chars_format::scientific);
   const std::string shortest(buffer.data(), result.ptr);
