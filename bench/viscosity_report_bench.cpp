@@ -1,0 +1,43 @@
+// Viscosity at the start-up state and the report record's text: the parts of
+// a run besides the equation of state and its finite differences.
+#include <benchmark/benchmark.h>
+
+#include "files/report_text.h"
+#include "thermo/component_table.h"
+#include "thermo/viscosity.h"
+
+namespace corvane {
+namespace {
+
+ComponentTable StartUpMixture() {
+  ComponentTable table{};
+  FillComponentTable(table);
+  const double fractions[15] = {0, 0.96, 0.02, 0.005, 0.002, 0.002, 0.0005, 0.0005, 0, 0, 0.007, 0, 0, 0, 0.003};
+  for (int slot = 1; slot <= 14; ++slot) table[static_cast<std::size_t>(slot)].moleFraction = fractions[slot];
+  return table;
+}
+
+void BM_MixtureViscosity(benchmark::State& state) {
+  const ComponentTable table = StartUpMixture();
+  double temperature = 539.67, pressure = 1000.0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(temperature);
+    benchmark::DoNotOptimize(pressure);
+    benchmark::DoNotOptimize(MixtureViscosity(table, 10.7335, temperature, pressure));
+  }
+}
+BENCHMARK(BM_MixtureViscosity);
+
+void BM_ReportRecordText(benchmark::State& state) {
+  const std::array<double, 15> fractions = {0.96, 0.02, 0.005, 0.002, 0.002, 0.0005, 0.0005, 0, 0, 0.007, 0, 0, 0, 0.003, 0};
+  ReportResultValues values{1, 1000.0, 80.0, 0.19757, 0.29936, 0.87379, 16.908, -1542.1, 239.33,
+                            0.0126, 0.8906, 0.6577, -0.0484, 1, 1, 1};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ReportHeaderAndComposition(1, 2, fractions));
+    benchmark::DoNotOptimize(ReportResultsBlock(values));
+  }
+}
+BENCHMARK(BM_ReportRecordText);
+
+}  // namespace
+}  // namespace corvane
