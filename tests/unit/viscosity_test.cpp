@@ -82,12 +82,6 @@ class ViscosityOfTheDialog : public ::testing::Test {
   CCalcDlg dialog{surface};
 };
 
-TEST_F(ViscosityOfTheDialog, StartUpMixtureAtTheDefaultState) {
-  State("1000", "80");
-  dialog.ComputeViscosity();
-  EXPECT_NEAR(dialog.results.viscosity, 0.0126157, 5e-7);
-}
-
 TEST_F(ViscosityOfTheDialog, ReadsTheCompositionAsShownNotTheLastRead) {
   surface.SetText(res::IDC_METHANE, "0.8");
   surface.SetText(res::IDC_ETHANE, "0.2");
