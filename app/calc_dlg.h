@@ -148,6 +148,8 @@ class CCalcDlg {
   double ReadNumber(int id) const;
   // The fraction edits in entryFractions order.
   static const std::array<int, 15>& EntryOrderEdits();
+  // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
+  int SolveCubicEquation(std::int8_t eos);
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
