@@ -39,7 +39,10 @@ void CCalcDlg::InitComponentTable() {
   reportFileIsNew = 1;
 }
 
-void CCalcDlg::InitInteractionTable() { FillInteractionTable(interaction); }
+void CCalcDlg::InitInteractionTable() {
+  FillInteractionTable(interaction);
+  mixingTerms_ = MakeBwrsMixingTerms(components, interaction);
+}
 
 namespace {
 

@@ -12,6 +12,8 @@
 #include <cstdint>
 
 #include "platform/dialog_surface.h"
+#include "thermo/bwrs_enthalpy.h"
+#include "thermo/bwrs_mixing.h"
 #include "thermo/component_table.h"
 
 namespace corvane {
@@ -30,9 +32,6 @@ struct RunResults {
   double polytropicN = 0;   // dimensionless
   double jouleThomson = 0;  // R/psi
 };
-
-// Ideal-gas enthalpy coefficients: rows 1..14 the slots, row 0 the mixture.
-using IdealGasEnthalpyTable = std::array<std::array<double, 7>, 15>;
 
 enum EosChoice : std::int8_t { kEosBwrs = 1, kEosPengRobinson = 2, kEosRedlichKwongSoave = 3 };
 enum SolveMethod : std::int8_t {
@@ -153,6 +152,18 @@ class CCalcDlg {
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
+
+  // BWRS routing: the density solution into the working members, results
+  // and note; and the probe slot a false-position root or an enthalpy goes
+  // to while a probe flag is set (nullptr: the main results).
+  void StoreBwrsDensitySolution(double density);
+  void SetMethodNote(const char* method, const char* root, unsigned count);
+  double* FpProbeDensitySlot();
+  double EnthalpyProbeDensity() const;
+  double& EnthalpyDestination();
+  // The mixing rules' factors that depend only on the constant tables,
+  // formed once when the tables are filled.
+  BwrsMixingTerms mixingTerms_{};
 
   DialogSurface& surface_;
 };
