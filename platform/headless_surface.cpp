@@ -3,12 +3,12 @@
 namespace corvane {
 
 HeadlessSurface::HeadlessSurface() {
-  for (const res::ControlSpec& spec : res::CalculatorDialog().controls) {
-    if (spec.id == res::IDC_STATIC) continue;
-    Control control{spec.kind, spec.radioGroup, std::string(spec.text), false};
+  for (const res::ControlSpec& item : res::CalculatorDialog().controls) {
+    if (item.id == res::IDC_STATIC) continue;
+    Control control{item.kind, item.radioGroup, std::string(item.text), false};
     // Edits and result statics start empty; the core writes their texts.
-    if (spec.kind == res::ControlKind::Edit) control.text.clear();
-    controls_[spec.id] = control;
+    if (item.kind == res::ControlKind::Edit) control.text.clear();
+    controls_[item.id] = control;
   }
 }
 
