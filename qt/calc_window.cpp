@@ -28,9 +28,9 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   setFont(DialogFont());
 
   const DialogUnits units(font());
-  auto* client = new QWidget(this);
-  client->setFixedSize(units.ToPixels(spec.width, spec.height));
-  controls_ = std::make_unique<DialogControls>(spec, client, units);
+  client_ = new QWidget(this);
+  client_->setFixedSize(units.ToPixels(spec.width, spec.height));
+  controls_ = std::make_unique<DialogControls>(spec, client_, units);
 
   BuildMenuBar();
   // The controls keep their places when the window is resized: the client
@@ -39,7 +39,7 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->setMenuBar(menuBar_);
-  layout->addWidget(client, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
 
   ApplyTextColours();
   for (const auto& [id, widget] : controls_->All()) {
@@ -62,7 +62,10 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   if (QWidget* first = controls_->Find(res::IDC_TEMPERATURE)) first->setFocus(Qt::OtherFocusReason);
 }
 
-CalcWindow::~CalcWindow() = default;
+CalcWindow::~CalcWindow() {
+  // The controls go first, while the core their notifications reach is alive.
+  delete client_;
+}
 
 void CalcWindow::BuildMenuBar() {
   menuBar_ = new QMenuBar(this);

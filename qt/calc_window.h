@@ -57,6 +57,7 @@ class CalcWindow final : public QDialog, public DialogSurface {
   // The window that owns message boxes: the active one.
   QWidget* ActiveOwner();
 
+  QWidget* client_ = nullptr;  // the dialog's client area, parent of every control
   std::unique_ptr<DialogControls> controls_;
   QMenuBar* menuBar_ = nullptr;
   std::map<int, QAction*> menuActions_;

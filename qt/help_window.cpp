@@ -17,9 +17,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(ne
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(true);
   browser_->setSource(QUrl(QStringLiteral("qrc:/help/corvane-help.html")));
-  // About eighty characters of text to a line and forty lines.
+  // About a hundred characters of text to a line and forty-five lines.
   const QFontMetrics metrics(browser_->font());
-  resize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 42);
+  resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 45);
 }
 
 }  // namespace corvane::qt

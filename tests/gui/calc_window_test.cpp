@@ -22,6 +22,7 @@
 
 #include "gui_test_support.h"
 #include "qt/about_dialog.h"
+#include "qt/calc_app.h"
 #include "qt/calc_window.h"
 #include "qt/constants_dialog.h"
 #include "qt/help_window.h"
@@ -36,8 +37,7 @@ class CalcWindowTest : public QObject {
 
  private:
   std::unique_ptr<CalcWindow> window_;
-  Twin* twin_ = nullptr;
-  std::unique_ptr<Twin> twinOwner_;
+  std::unique_ptr<Twin> twin_;
 
   QWidget* W(int id) const { return window_->Control(id); }
   QString Text(int id) const { return WidgetText(W(id)); }
@@ -82,10 +82,10 @@ class CalcWindowTest : public QObject {
     return texts;
   }
 
-  QString SaveScreenshot(const QString& name) {
+  QString SaveScreenshot(const QString& name, QWidget* widget = nullptr) {
     const QString dir = QStringLiteral(CORVANE_SCREENSHOT_DIR);
     QDir().mkpath(dir);
-    const QPixmap picture = window_->grab();
+    const QPixmap picture = (widget != nullptr ? widget : window_.get())->grab();
     const QString path = QStringLiteral("%1/%2-%3x.png").arg(dir, name).arg(picture.devicePixelRatio());
     return picture.save(path) ? path : QString();
   }
@@ -126,8 +126,7 @@ class CalcWindowTest : public QObject {
 
  private slots:
   void init() {
-    twinOwner_ = std::make_unique<Twin>();
-    twin_ = twinOwner_.get();
+    twin_ = std::make_unique<Twin>();
     window_ = std::make_unique<CalcWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -135,7 +134,7 @@ class CalcWindowTest : public QObject {
 
   void cleanup() {
     window_.reset();
-    twinOwner_.reset();
+    twin_.reset();
   }
 
   // The tests run under C and again under a comma-decimal locale; make sure
@@ -285,8 +284,10 @@ class CalcWindowTest : public QObject {
   }
 
   void constantsViewShowsItsRowsAndClosesByEnterEscapeOrCloseBox() {
-    const std::array<std::string, 11> texts = {"0.723251", "7520.29", "2.71092e+008", "1", "2", "3", "4",
-                                               "5", "6", "7", "0.0060"};
+    // Texts as wide as the view ever shows: up to sixteen digits.
+    const std::array<std::string, 11> texts = {"0.723251",        "7520.29",  "271092000.",  "10723420000.",
+                                               "2150573000000.3", "0.925397", "2574.89",     "47489.1",
+                                               "0.468828",        "437222000.", "1.2345678e-005"};
     for (int way = 0; way < 3; ++way) {
       CConstantsDlg view(window_.get(), texts);
       QCOMPARE(view.windowTitle(), QStringLiteral("View BWRS Constants"));
@@ -302,6 +303,11 @@ class CalcWindowTest : public QObject {
       for (const QLabel* label : view.findChildren<QLabel*>()) shown << label->text();
       QCOMPARE(shown, expected);
       QVERIFY(view.findChildren<QPushButton*>().isEmpty());
+      if (way == 0) {
+        view.show();
+        SaveScreenshot(QStringLiteral("constants-view"), &view);
+        view.hide();
+      }
       const int abandoned = WhileRunning([&] { view.exec(); }, [&](QWidget* widget) {
         if (way == 0) QTest::keyClick(widget, Qt::Key_Return);
         if (way == 1) QTest::keyClick(widget, Qt::Key_Escape);
@@ -441,6 +447,21 @@ class CalcWindowTest : public QObject {
     QVERIFY(before == AllTexts());
   }
 
+  void theApplicationRunsTheWindowModallyAndEndsWithIt() {
+    window_.reset();
+    CCalcApp app;
+    bool answer = true;
+    QString title;
+    const int abandoned = WhileRunning([&] { answer = app.InitInstance(); },
+                                       [&](QWidget* widget) {
+                                         title = widget->windowTitle();
+                                         QTest::keyClick(widget, Qt::Key_Escape);
+                                       });
+    QCOMPARE(abandoned, 0);
+    QCOMPARE(title, QStringLiteral("Equation of State and Properties Calculator, V1.0"));
+    QVERIFY(!answer);
+  }
+
   void enterInAnEditEndsTheDialog() {
     QTest::keyClick(W(IDC_METHANE), Qt::Key_Return);
     QVERIFY(!window_->isVisible());
@@ -502,6 +523,7 @@ class CalcWindowTest : public QObject {
                    for (auto* label : about->findChildren<QLabel*>())
                      if (!label->text().isEmpty()) labels << label->text();
                    okIsDefault = qobject_cast<QPushButton*>(about->Control(IDOK))->isDefault();
+                   SaveScreenshot(QStringLiteral("about-box"), about);
                    QTest::keyClick(about, Qt::Key_Return);
                  });
     QCOMPARE(title, QStringLiteral("About Corvane"));
@@ -518,6 +540,7 @@ class CalcWindowTest : public QObject {
     for (const char* topic : {"Inputs and their ranges", "The three equations of state", "Root methods and the method note",
                               "Results and units", "The report file", "Mixture files", "14.7 to 3000.0"})
       QVERIFY2(manual.contains(QLatin1String(topic)), topic);
+    SaveScreenshot(QStringLiteral("help-window"), help);
     // A second request brings the same window forward.
     window_->MenuAction(ID_HELP)->trigger();
     QCOMPARE(window_->Help(), help);
