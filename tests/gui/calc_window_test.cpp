@@ -549,6 +549,9 @@ class CalcWindowTest : public QObject {
   void layoutFitsEveryTextAfterARun() {
     Menu(ID_RUN);
     QVERIFY2(LayoutProblem().isEmpty(), qPrintable(LayoutProblem()));
+    // The longest note any solver writes.
+    window_->SetText(IDC_METHOD_NOTE, "BWRS Johnson-Culver, Liquid Root iterations - 100");
+    QVERIFY2(LayoutProblem().isEmpty(), qPrintable(LayoutProblem()));
   }
 
   void layoutFitsEveryTextAtALargerFont() {
