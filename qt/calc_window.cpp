@@ -1,0 +1,168 @@
+#include "qt/calc_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt/about_dialog.h"
+#include "qt/app_icon.h"
+#include "qt/constants_dialog.h"
+#include "qt/help_window.h"
+#include "qt/mixture_file_dialog.h"
+
+namespace corvane::qt {
+
+CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
+  const res::DialogSpec& spec = res::CalculatorDialog();
+  setWindowTitle(ToQString(spec.caption));
+  // A main window with its own task-bar entry, sizing frame, minimise and
+  // maximise boxes; no context-help button.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(AppIcon());
+  setFont(DialogFont());
+
+  const DialogUnits units(font());
+  client_ = new QWidget(this);
+  client_->setFixedSize(units.ToPixels(spec.width, spec.height));
+  controls_ = std::make_unique<DialogControls>(spec, client_, units);
+
+  BuildMenuBar();
+  // The controls keep their places when the window is resized: the client
+  // area sits in the top-left corner and the rest of the window stays empty.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+
+  ApplyTextColours();
+  for (const auto& [id, widget] : controls_->All()) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      const int editId = id;
+      connect(edit, &QLineEdit::textChanged, this, [this, editId] { NotifyEditChanged(editId); });
+    }
+  }
+  // Push buttons are commands of the dialog; radio buttons and check boxes
+  // have no handlers: the next run reads them.
+  for (const res::ControlSpec& control : spec.controls) {
+    if (control.kind != res::ControlKind::PushButton) continue;
+    const int commandId = control.id;
+    connect(controls_->Button(commandId), &QAbstractButton::clicked, this,
+            [this, commandId] { calc_.OnCommand(commandId); });
+  }
+
+  calc_.OnInitDialog();
+  // The first control of the dialog template takes the focus.
+  if (QWidget* first = controls_->Find(res::IDC_TEMPERATURE)) first->setFocus(Qt::OtherFocusReason);
+}
+
+CalcWindow::~CalcWindow() {
+  // The controls go first, while the core their notifications reach is alive.
+  delete client_;
+}
+
+void CalcWindow::BuildMenuBar() {
+  menuBar_ = new QMenuBar(this);
+  // A flat bar: each item is a command of its own, with no drop-down.
+  for (const res::MenuItemSpec& item : res::CalculatorMenu()) {
+    QAction* action = menuBar_->addAction(ToQString(item.text));
+    const int commandId = item.commandId;
+    connect(action, &QAction::triggered, this, [this, commandId] { calc_.OnCommand(commandId); });
+    menuActions_[commandId] = action;
+  }
+}
+
+void CalcWindow::ApplyTextColours() {
+  for (const res::TextColour& colour : res::TextColours()) {
+    QWidget* widget = controls_->Find(colour.id);
+    if (widget == nullptr) continue;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    widget->setPalette(palette);
+  }
+}
+
+QAction* CalcWindow::MenuAction(int commandId) const {
+  const auto it = menuActions_.find(commandId);
+  return it == menuActions_.end() ? nullptr : it->second;
+}
+
+std::string CalcWindow::GetText(int id) const { return controls_->Text(id); }
+
+void CalcWindow::SetText(int id, std::string_view text) {
+  // An edit notifies its change even when the new text equals the old one,
+  // as typing over it would; the toolkit only signals real changes.
+  QLineEdit* edit = controls_->Edit(id);
+  if (edit != nullptr && edit->text() == ToQString(text)) {
+    NotifyEditChanged(id);
+    return;
+  }
+  controls_->SetText(id, text);
+}
+
+bool CalcWindow::IsChecked(int id) const { return controls_->IsChecked(id); }
+void CalcWindow::SetChecked(int id, bool checked) { controls_->SetChecked(id, checked); }
+
+QWidget* CalcWindow::ActiveOwner() {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : this;
+}
+
+void CalcWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                  ToQString(caption), ToQString(text), QMessageBox::Ok, ActiveOwner());
+  // "Pressure < 14.7 or > 3000.0 psia" is text, not markup.
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
+  return AskMixtureFile(this, kind);
+}
+
+void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
+  CConstantsDlg view(this, texts);
+  view.exec();
+}
+
+void CalcWindow::ShowAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CalcWindow::ShowHelp() {
+  // One help window, beside the calculator, brought forward on each request.
+  if (help_ == nullptr) help_ = new HelpWindow(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void CalcWindow::EndDialog(int result) { done(result); }
+
+void CalcWindow::reject() { calc_.OnCommand(res::IDCANCEL); }
+
+void CalcWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (enter && plain) {
+    // A push button with the focus is pressed by Enter; anywhere else Enter
+    // is the OK command, which ends the dialog.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+      button->click();
+    } else {
+      calc_.OnCommand(res::IDOK);
+    }
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace corvane::qt

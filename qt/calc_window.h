@@ -1,0 +1,68 @@
+// The calculator window: dialog 102 on Qt Widgets. It builds its controls
+// and menu bar from the resource tables, passes every command and edit
+// change to CCalcDlg, and carries out what CCalcDlg asks of a window through
+// the DialogSurface seam. It computes nothing and keeps no state of its own
+// beyond its widgets.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <map>
+#include <memory>
+
+#include "app/calc_dlg.h"
+#include "platform/dialog_surface.h"
+#include "qt/dialog_controls.h"
+#include "qt/help_window.h"
+
+class QAction;
+class QMenuBar;
+
+namespace corvane::qt {
+
+class CalcWindow final : public QDialog, public DialogSurface {
+  Q_OBJECT
+
+ public:
+  CalcWindow();
+  ~CalcWindow() override;
+
+  std::string GetText(int id) const override;
+  void SetText(int id, std::string_view text) override;
+  bool IsChecked(int id) const override;
+  void SetChecked(int id, bool checked) override;
+  void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+  std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
+  void ShowConstants(const std::array<std::string, 11>& texts) override;
+  void ShowAbout() override;
+  void ShowHelp() override;
+  void EndDialog(int result) override;
+
+  // The widget of a control of dialog 102 by id, and the menu-bar action of
+  // a command: what a user (or a test) clicks and types into.
+  QWidget* Control(int id) const { return controls_->Find(id); }
+  const DialogControls& Controls() const { return *controls_; }
+  QAction* MenuAction(int commandId) const;
+  HelpWindow* Help() const { return help_; }
+
+  // Escape and the close box: the cancel command, which ends the dialog.
+  void reject() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildMenuBar();
+  void ApplyTextColours();
+  // The window that owns message boxes: the active one.
+  QWidget* ActiveOwner();
+
+  QWidget* client_ = nullptr;  // the dialog's client area, parent of every control
+  std::unique_ptr<DialogControls> controls_;
+  QMenuBar* menuBar_ = nullptr;
+  std::map<int, QAction*> menuActions_;
+  QPointer<HelpWindow> help_;
+  CCalcDlg calc_;
+};
+
+}  // namespace corvane::qt

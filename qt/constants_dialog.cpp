@@ -1,0 +1,29 @@
+#include "qt/constants_dialog.h"
+
+#include <QKeyEvent>
+
+namespace corvane::qt {
+
+CConstantsDlg::CConstantsDlg(QWidget* owner, const std::array<std::string, 11>& texts) : QDialog(owner) {
+  const res::DialogSpec& spec = res::ConstantsDialog();
+  setWindowTitle(ToQString(spec.caption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(DialogFont());
+  const DialogUnits units(font());
+  setFixedSize(units.ToPixels(spec.width, spec.height));
+  controls_ = std::make_unique<DialogControls>(spec, this, units);
+  for (std::size_t row = 0; row < texts.size(); ++row) controls_->SetText(res::kConstantStatics[row], texts[row]);
+}
+
+CConstantsDlg::~CConstantsDlg() = default;
+
+void CConstantsDlg::keyPressEvent(QKeyEvent* event) {
+  // Without a default button Enter would do nothing; here it closes the view.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace corvane::qt

@@ -1,0 +1,33 @@
+// The "View BWRS Constants" dialog (dialog 134): the eleven mixture
+// constants of the last BWRS run, as texts the core has formatted. It has no
+// buttons; the close box, Escape and Enter close it.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "qt/dialog_controls.h"
+
+namespace corvane::qt {
+
+class CConstantsDlg final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `owner` is the calculator window; `texts` are rows B0 .. gamma.
+  CConstantsDlg(QWidget* owner, const std::array<std::string, 11>& texts);
+  ~CConstantsDlg() override;
+
+  // The text of a value static by id (what the dialog shows).
+  std::string Text(int id) const { return controls_->Text(id); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  std::unique_ptr<DialogControls> controls_;
+};
+
+}  // namespace corvane::qt

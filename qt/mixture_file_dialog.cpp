@@ -1,0 +1,54 @@
+#include "qt/mixture_file_dialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace corvane::qt {
+
+MixtureFileDialog::MixtureFileDialog(QWidget* owner, FileDialogKind kind) : QFileDialog(owner) {
+  // Qt's own dialog on every desktop, so the questions below are always asked.
+  setOption(QFileDialog::DontUseNativeDialog);
+  setOption(QFileDialog::DontConfirmOverwrite);
+  setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  setFileMode(QFileDialog::AnyFile);
+  setNameFilters({QStringLiteral("Mixture Files (*.dat)"), QStringLiteral("All Files (*)")});
+  selectNameFilter(QStringLiteral("Mixture Files (*.dat)"));
+  setDefaultSuffix(QStringLiteral("dat"));
+  setDirectory(QDir::currentPath());
+  selectFile(QStringLiteral("*.dat"));
+}
+
+void MixtureFileDialog::accept() {
+  // A name with wildcards is a pattern, not a file: "*.dat" left as it was
+  // must not become a file of that name.
+  if (const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    const QString typed = nameEdit->text();
+    if (typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?'))) return;
+  }
+  const QStringList files = selectedFiles();
+  if (acceptMode() == QFileDialog::AcceptOpen && files.size() == 1) {
+    const QFileInfo info(files.first());
+    if (!info.exists()) {
+      const QString question = QStringLiteral("%1\nThis file does not exist.\nDo you want to create it?");
+      QMessageBox ask(QMessageBox::Question, windowTitle(), question.arg(info.fileName()),
+                      QMessageBox::Yes | QMessageBox::No, this);
+      ask.setTextFormat(Qt::PlainText);
+      ask.setDefaultButton(QMessageBox::Yes);
+      if (ask.exec() != QMessageBox::Yes) return;
+    }
+  }
+  QFileDialog::accept();
+}
+
+std::optional<std::string> AskMixtureFile(QWidget* owner, FileDialogKind kind) {
+  MixtureFileDialog dialog(owner, kind);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  return QFile::encodeName(files.first()).toStdString();
+}
+
+}  // namespace corvane::qt
