@@ -30,6 +30,7 @@ void CCalcDlg::InitComponentTable() {
   mixture = MixtureCoefficients{};
   mixtureAcentricFactor = 0.0;
   FillComponentTable(components);
+  FillIdealGasComponentRows(idealGasEnthalpy);
   gasConstant = 10.7335;
   jcStartDensityHigh = 1.1;
   jcStartDensityLow = 0.01;

@@ -10,11 +10,13 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_mixing.h"
 #include "thermo/component_table.h"
+#include "thermo/false_position_memo.h"
 
 namespace corvane {
 
@@ -91,6 +93,9 @@ class CCalcDlg {
   void ComputeJouleThomson();
   void ComputeViscosity();
   void ComputePolytropicExponent();
+  // Solves together, ahead of the optional properties, every state the
+  // ticked ones will visit; they then find their densities already solved.
+  void SolveProbeStatesAhead(bool specificHeat, bool jouleThomson, bool polytropic);
 
   // Files and views.
   void WriteReportInputs();
@@ -164,6 +169,11 @@ class CCalcDlg {
   // The mixing rules' factors that depend only on the constant tables,
   // formed once when the tables are filled.
   BwrsMixingTerms mixingTerms_{};
+  // The false-position solves made since the mixture constants were last
+  // formed; the probe procedures solve the states they will ask for ahead,
+  // together, and then find them here.
+  FalsePositionMemo fpMemo_;
+  void SolveAhead(std::initializer_list<FpState> states);
 
   DialogSurface& surface_;
 };

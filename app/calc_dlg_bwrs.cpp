@@ -13,6 +13,7 @@ namespace corvane {
 
 void CCalcDlg::ComputeBwrsCoefficients() {
   presentList.count = 0;
+  fpMemo_.Clear();
   mixture = MixtureCoefficients{};
   mixtureAcentricFactor = 0.0;
   // The run has already accepted these entries; reading them again rebuilds
@@ -40,6 +41,7 @@ void CCalcDlg::MixBwrsCoefficients() {
     mixtureRefused_ = true;
     return;
   }
+  fpMemo_.Clear();
   const BwrsMixture mixed = MixBwrsRules(components, mixingTerms_);
   mixture = mixed.coefficients;
   mixtureAcentricFactor = mixed.acentricFactor;
@@ -66,7 +68,7 @@ void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
 
 int CCalcDlg::SolveBwrsFalsePosition() {
   const FalsePositionResult found =
-      SolveFalsePosition(mixture, gasConstant, stateTemperature, statePressure, mixtureAcentricFactor);
+      fpMemo_.Solve(mixture, gasConstant, mixtureAcentricFactor, stateTemperature, statePressure);
   calculatedPressure = found.lastPressure;
   if (!found.found) {
     ReportNoFpRoot();
@@ -81,6 +83,10 @@ int CCalcDlg::SolveBwrsFalsePosition() {
   SetMethodNote("BWRS False Position, ",
                 found.mode == FpMode::Liquid ? "Liquid Root iterations - " : "Vapor Root iterations - ", found.points);
   return 1;
+}
+
+void CCalcDlg::SolveAhead(std::initializer_list<FpState> states) {
+  fpMemo_.SolveAhead(mixture, gasConstant, mixtureAcentricFactor, states);
 }
 
 void CCalcDlg::ReportNoFpRoot() {

@@ -17,7 +17,9 @@ void CCalcDlg::ComputeEnthalpy() {
   EnthalpyDestination() = enthalpy;
 }
 
-void CCalcDlg::BuildIdealGasEnthalpyTable() { FillIdealGasEnthalpyTable(idealGasEnthalpy, components, presentList); }
+// The component rows are constants, stored when the tables are filled; only
+// the mixture row is formed anew, from zero, at every call.
+void CCalcDlg::BuildIdealGasEnthalpyTable() { MixIdealGasEnthalpyRow(idealGasEnthalpy, components, presentList); }
 
 double CCalcDlg::EnthalpyProbeDensity() const {
   double density = molarDensity;

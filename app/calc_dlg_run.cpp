@@ -79,6 +79,12 @@ void CCalcDlg::OnRun() {
     return;
   }
 
+  // Every state the ticked procedures below will visit, solved together
+  // beforehand; they find the same densities they would solve one by one.
+  SolveProbeStatesAhead(eosChoice == kEosBwrs && surface_.IsChecked(res::IDC_CP),
+                        eosChoice == kEosBwrs && surface_.IsChecked(res::IDC_JT),
+                        surface_.IsChecked(res::IDC_POLYTROPIC_BOX));
+
   if (eosChoice == kEosBwrs) {
     cpRequested = surface_.IsChecked(res::IDC_CP) ? 1 : 0;
     if (cpRequested == 1) ComputeSpecificHeat();

@@ -42,14 +42,18 @@ double BwrsResidualEnthalpy(const MixtureCoefficients& m, double R, double T, do
   return (term1 + term2 + term3 + term4) / m.molecularWeight;
 }
 
-void FillIdealGasEnthalpyTable(IdealGasEnthalpyTable& table, const ComponentTable& components,
-                               const PresentList& present) {
-  table = kComponentRows;  // row 0 starts from zero
+void FillIdealGasComponentRows(IdealGasEnthalpyTable& table) { table = kComponentRows; }
+
+void MixIdealGasEnthalpyRow(IdealGasEnthalpyTable& table, const ComponentTable& components,
+                            const PresentList& present) {
+  IdealGasEnthalpyRow& mixture = table[0];
+  mixture.fill(0.0);
   for (int n = 1; n <= present.count; ++n) {
     const int slot = present.entries[static_cast<std::size_t>(n)];
     if (slot < 1 || slot > kLastMixedSlot) continue;
     const double x = components[static_cast<std::size_t>(slot)].moleFraction;
-    for (std::size_t j = 1; j <= 6; ++j) table[0][j] += x * table[static_cast<std::size_t>(slot)][j];
+    const IdealGasEnthalpyRow& row = table[static_cast<std::size_t>(slot)];
+    for (std::size_t j = 1; j <= 6; ++j) mixture[j] += x * row[j];
   }
 }
 

@@ -27,10 +27,14 @@ constexpr double kPsiaCubicFootInBtu = 0.185057;
 //   term4 = k (c/(gamma T^2)) (3 - (3 + gamma rho^2/2 - gamma^2 rho^4) exp(-gamma rho^2))
 double BwrsResidualEnthalpy(const MixtureCoefficients& m, double R, double T, double rho);
 
-// Zeroes `table`, stores the component rows, and adds x_s times row s into
-// row 0 for each present slot s in list order (entries below 1 are skipped).
-void FillIdealGasEnthalpyTable(IdealGasEnthalpyTable& table, const ComponentTable& components,
-                               const PresentList& present);
+// Stores the component rows 1..14 (constants of the program) and zeroes row 0.
+void FillIdealGasComponentRows(IdealGasEnthalpyTable& table);
+
+// Row 0 from zero: x_s times row s added for each present slot s in list
+// order (entries below 1 are skipped), with the component rows as `table`
+// holds them.
+void MixIdealGasEnthalpyRow(IdealGasEnthalpyTable& table, const ComponentTable& components,
+                            const PresentList& present);
 
 // H_ig(T) = A + B 1e-2 T + C 1e-4 T^2 + D 1e-7 T^3 + E 1e-10 T^4 + F 1e-13 T^5
 double IdealGasEnthalpy(const IdealGasEnthalpyRow& row, double T);

@@ -3,6 +3,8 @@
 // settle, a pass from the zero and ideal-gas densities.
 #pragma once
 
+#include <span>
+
 #include "thermo/component_table.h"
 
 namespace corvane {
@@ -28,5 +30,16 @@ struct FalsePositionResult {
 //        the root when |rho_k - rho_(k-1)| <= 1e-7, else evaluate it and go on.
 FalsePositionResult SolveFalsePosition(const MixtureCoefficients& m, double R, double T, double P,
                                        double acentricFactor);
+
+struct FpState {
+  double temperature;  // R
+  double pressure;     // psia
+};
+
+// Solves several states of one mixture together: results[i] is exactly what
+// SolveFalsePosition gives for states[i] alone. The solves advance in
+// lock-step so that the processor overlaps their independent evaluations.
+void SolveFalsePositionBatch(const MixtureCoefficients& m, double R, double acentricFactor,
+                             std::span<const FpState> states, std::span<FalsePositionResult> results);
 
 }  // namespace corvane

@@ -55,21 +55,16 @@ BwrsMixingTerms MakeBwrsMixingTerms(const ComponentTable& table, const Interacti
     for (int j = kFirstSlot; j <= kLastMixedSlot; ++j) {
       const ComponentRecord& rj = table[j];
       const double u = 1 - (i <= j ? InteractionParameter(k, i, j) : InteractionParameter(k, j, i));
-      t.rootA0[i][j] = std::sqrt(ri.A0 * rj.A0);
-      t.rootC0[i][j] = std::sqrt(ri.C0 * rj.C0);
-      t.rootD0[i][j] = std::sqrt(ri.D0 * rj.D0);
-      t.rootE0[i][j] = std::sqrt(ri.E0 * rj.E0);
-      t.oneMinusK[i][j] = u;
-      t.oneMinusKCubed[i][j] = std::pow(u, 3.0);
-      t.oneMinusKFourth[i][j] = std::pow(u, 4.0);
-      t.oneMinusKFifth[i][j] = std::pow(u, 5.0);
+      t.pairs[i][j].root = {std::sqrt(ri.A0 * rj.A0), std::sqrt(ri.C0 * rj.C0), std::sqrt(ri.D0 * rj.D0),
+                            std::sqrt(ri.E0 * rj.E0)};
+      t.pairs[i][j].power = {u, std::pow(u, 3.0), std::pow(u, 4.0), std::pow(u, 5.0)};
     }
-    t.rootGamma[i] = std::sqrt(ri.gamma);
-    t.cubeRootB[i] = std::pow(ri.b, kCubeRootExponent);
-    t.cubeRootA[i] = std::pow(ri.a, kCubeRootExponent);
-    t.cubeRootAlpha[i] = std::pow(ri.alpha, kCubeRootExponent);
-    t.cubeRootC[i] = std::pow(ri.c, kCubeRootExponent);
-    t.cubeRootD[i] = std::pow(ri.d, kCubeRootExponent);
+    t.perSlot[i] = {std::sqrt(ri.gamma),
+                  std::pow(ri.b, kCubeRootExponent),
+                  std::pow(ri.a, kCubeRootExponent),
+                  std::pow(ri.alpha, kCubeRootExponent),
+                  std::pow(ri.c, kCubeRootExponent),
+                  std::pow(ri.d, kCubeRootExponent)};
   }
   return t;
 }
@@ -86,37 +81,38 @@ BwrsMixture MixBwrsRules(const ComponentTable& table, const BwrsMixingTerms& t) 
     mixture.acentricFactor += r.moleFraction * r.acentricFactor;
   }
 
+  // A0, C0, D0, E0: each its own sum over the ordered pairs in (i, j) order.
+  std::array<double, 4> pairSums{};
   for (int n = 0; n < active.count; ++n) {
     const int i = active.slots[n];
     const double xi = table[i].moleFraction;
     for (int p = 0; p < active.count; ++p) {
       const int j = active.slots[p];
       const double w = xi * table[j].moleFraction;
-      m.A0 += w * t.rootA0[i][j] * t.oneMinusK[i][j];
-      m.C0 += w * t.rootC0[i][j] * t.oneMinusKCubed[i][j];
-      m.D0 += w * t.rootD0[i][j] * t.oneMinusKFourth[i][j];
-      m.E0 += w * t.rootE0[i][j] * t.oneMinusKFifth[i][j];
+      const BwrsMixingTerms::Pair& pair = t.pairs[i][j];
+      for (std::size_t q = 0; q < 4; ++q) pairSums[q] += w * pair.root[q] * pair.power[q];
     }
   }
+  m.A0 = pairSums[0];
+  m.C0 = pairSums[1];
+  m.D0 = pairSums[2];
+  m.E0 = pairSums[3];
 
-  // One pass per rule, each sum squared or cubed by plain products.
-  auto sumOver = [&](const BwrsMixingTerms::SlotTable& factor) {
-    double s = 0;
-    for (int n = 0; n < active.count; ++n) s += table[active.slots[n]].moleFraction * factor[active.slots[n]];
-    return s;
-  };
-  const double sGamma = sumOver(t.rootGamma);
-  m.gamma = sGamma * sGamma;
-  const double sb = sumOver(t.cubeRootB);
-  m.b = sb * sb * sb;
-  const double sa = sumOver(t.cubeRootA);
-  m.a = sa * sa * sa;
-  const double sAlpha = sumOver(t.cubeRootAlpha);
-  m.alpha = sAlpha * sAlpha * sAlpha;
-  const double sc = sumOver(t.cubeRootC);
-  m.c = sc * sc * sc;
-  const double sd = sumOver(t.cubeRootD);
-  m.d = sd * sd * sd;
+  // gamma and the five cube-root rules: one sum each over the slots in order,
+  // then squared or cubed by plain products.
+  std::array<double, BwrsMixingTerms::kSlotFactors> s{};
+  for (int n = 0; n < active.count; ++n) {
+    const int i = active.slots[n];
+    const double x = table[i].moleFraction;
+    for (std::size_t q = 0; q < s.size(); ++q) s[q] += x * t.perSlot[i][q];
+  }
+  m.gamma = s[BwrsMixingTerms::kRootGamma] * s[BwrsMixingTerms::kRootGamma];
+  auto cube = [](double v) { return v * v * v; };
+  m.b = cube(s[BwrsMixingTerms::kCubeRootB]);
+  m.a = cube(s[BwrsMixingTerms::kCubeRootA]);
+  m.alpha = cube(s[BwrsMixingTerms::kCubeRootAlpha]);
+  m.c = cube(s[BwrsMixingTerms::kCubeRootC]);
+  m.d = cube(s[BwrsMixingTerms::kCubeRootD]);
   return mixture;
 }
 

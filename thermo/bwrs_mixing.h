@@ -27,11 +27,17 @@ BwrsMixture PureComponentMixture(const ComponentTable& table, int slot);
 // use: sqrt(A0_i A0_j), pow(1 - k_ij, 3.0 | 4.0 | 5.0), pow(X_i, 0.3333),
 // sqrt(gamma_i). Mixing with them gives the same bits as forming them anew.
 struct BwrsMixingTerms {
-  using PairTable = std::array<std::array<double, 15>, 15>;
-  using SlotTable = std::array<double, 15>;
-  PairTable rootA0{}, rootC0{}, rootD0{}, rootE0{};
-  PairTable oneMinusK{}, oneMinusKCubed{}, oneMinusKFourth{}, oneMinusKFifth{};
-  SlotTable cubeRootB{}, cubeRootA{}, cubeRootAlpha{}, cubeRootC{}, cubeRootD{}, rootGamma{};
+  // Per ordered pair (i, j): the square roots for A0, C0, D0, E0 and the
+  // powers 1, 3, 4, 5 of (1 - k_ij) that go with them, side by side so the
+  // four double sums advance together.
+  struct Pair {
+    std::array<double, 4> root;
+    std::array<double, 4> power;
+  };
+  // Per slot: sqrt(gamma) and b, a, alpha, c, d to the power 0.3333.
+  enum SlotFactor { kRootGamma, kCubeRootB, kCubeRootA, kCubeRootAlpha, kCubeRootC, kCubeRootD, kSlotFactors };
+  std::array<std::array<Pair, 15>, 15> pairs{};
+  std::array<std::array<double, kSlotFactors>, 15> perSlot{};
 };
 BwrsMixingTerms MakeBwrsMixingTerms(const ComponentTable& table, const InteractionTable& k);
 

@@ -54,8 +54,9 @@ TEST(IdealGasEnthalpy, TheMixtureRowIsTheMoleFractionAverageOfPresentSlots) {
   present.count = 2;
   present.entries = {2, kMethane, kNitrogen};
   IdealGasEnthalpyTable rows;
-  for (auto& row : rows) row.fill(99.0);  // left-overs must not survive
-  FillIdealGasEnthalpyTable(rows, table, present);
+  FillIdealGasComponentRows(rows);
+  rows[0].fill(99.0);  // a left-over mixture row must not survive
+  MixIdealGasEnthalpyRow(rows, table, present);
   EXPECT_EQ(rows[0][0], 0.0);
   EXPECT_EQ(rows[0][1], 0.7 * -1798.18 + 0.3 * -0.3394);
   EXPECT_EQ(rows[0][6], 0.7 * -1.037 + 0.3 * -0.029);
@@ -66,7 +67,7 @@ TEST(IdealGasEnthalpy, TheMixtureRowIsTheMoleFractionAverageOfPresentSlots) {
   const ComponentTable pure = testing::TableWith({{kMethane, 1.0}});
   present.count = 1;
   present.entries = {1, kMethane};
-  FillIdealGasEnthalpyTable(rows, pure, present);
+  MixIdealGasEnthalpyRow(rows, pure, present);
   EXPECT_EQ(rows[0], rows[kMethane]);
   EXPECT_EQ(IdealGasEnthalpy(rows[0], 0.0), -1798.18);
 }
