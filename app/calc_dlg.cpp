@@ -86,7 +86,8 @@ bool CCalcDlg::OnInitDialog() {
   // landing in the root directory.
   std::error_code error;
   const std::filesystem::path directory = std::filesystem::current_path(error);
-  surface_.SetText(res::IDC_REPORT_FILE, error ? std::string("corvanetest.txt") : directory.string() + "/corvanetest.txt");
+  surface_.SetText(res::IDC_REPORT_FILE,
+                   error ? std::string("corvanetest.txt") : directory.string() + "/corvanetest.txt");
 
   surface_.SetChecked(EosRadio(eosChoice), true);
   surface_.SetChecked(MethodRadio(solveMethod), true);

@@ -104,7 +104,8 @@ const std::string kTemperatureMessage = "error | User Inputs | Temperature < -10
 const std::string kSumMessage = "error | Reading mixture | Mixture component sum not equal to 1.0 - Process aborted.";
 const std::string kNewtonMessage = "error | BWRS Roots | Newton method not available for BWRS.";
 const std::string kViewMessage = "error | View BWRS Coefficients | BWRS coefficients not yet computed.";
-const std::string kMethaneOnlyMessage = "information | Calc | Sorry, only methane component mixes are presently supported.";
+const std::string kMethaneOnlyMessage =
+    "information | Calc | Sorry, only methane component mixes are presently supported.";
 
 // "%.{decimals}f" of some double, or a spelled non-finite value.
 bool IsFixed(const std::string& text, std::size_t decimals) {
