@@ -82,9 +82,13 @@ bool CCalcDlg::OnInitDialog() {
   surface_.SetText(res::IDC_PRESSURE, FormatGeneral(entryPressure, 7));
 
   // The default report file lies in the directory the program started in.
+  // When that directory cannot be named (it was removed), the bare name
+  // still points into it, so a write fails there and is skipped instead of
+  // landing in the root directory.
   std::error_code error;
   const std::filesystem::path directory = std::filesystem::current_path(error);
-  surface_.SetText(res::IDC_REPORT_FILE, (error ? std::string() : directory.string()) + "/corvanetest.txt");
+  surface_.SetText(res::IDC_REPORT_FILE,
+                   error ? std::string("corvanetest.txt") : directory.string() + "/corvanetest.txt");
 
   surface_.SetChecked(EosRadio(eosChoice), true);
   surface_.SetChecked(MethodRadio(solveMethod), true);

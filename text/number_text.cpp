@@ -38,10 +38,14 @@ bool Overflows(std::string_view mantissa, std::string_view exponentDigits, bool 
   }
   if (!seenSignificant) return false;
   position = digitsBeforePoint > 0 ? digitsBeforePoint : -leadingFractionZeros;
+  // |position| is at most the mantissa's length, so an exponent beyond that
+  // length plus the double's range decides the sign of the sum alone; stop
+  // reading there so that no count of exponent digits can overflow.
+  const long long decidingExponent = static_cast<long long>(mantissa.size()) + 1000;
   long long exponent = 0;
   for (char c : exponentDigits) {
     exponent = exponent * 10 + (c - '0');
-    if (exponent > 100000) break;  // far beyond any double either way
+    if (exponent > decidingExponent) break;
   }
   return position + (negativeExponent ? -exponent : exponent) > 0;
 }

@@ -42,6 +42,21 @@ TEST(ParseNumber, OutOfRangeGivesInfinityOrZero) {
   EXPECT_EQ(ParseNumber("0e99999"), 0.0);
 }
 
+// Long texts: the exponent that decides overflow may exceed any fixed bound
+// when the mantissa holds many zeros, and digits far past the seventeenth
+// still count.
+TEST(ParseNumber, LongMantissasKeepTheirMagnitude) {
+  const std::string zeros(1100000, '0');
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(ParseNumber("0." + zeros + "1e1100400"), inf);
+  EXPECT_EQ(ParseNumber("-0." + zeros + "1e1100400"), -inf);
+  EXPECT_EQ(ParseNumber("0." + zeros + "1e1100005"), 1e4);
+  EXPECT_EQ(ParseNumber("1" + zeros + "e-1100400"), 0.0);
+  EXPECT_EQ(ParseNumber("1" + zeros + "e-1100000"), 1.0);
+  EXPECT_EQ(ParseNumber("1" + zeros), inf);
+  EXPECT_EQ(ParseNumber("1e-310"), 1e-310);  // subnormals are kept, not flushed
+}
+
 TEST(FormatFixed, MatchesPrintfWithAPoint) {
   EXPECT_EQ(FormatFixed(0.96, 5), "0.96000");
   EXPECT_EQ(FormatFixed(1000.0, 1), "1000.0");

@@ -1,4 +1,7 @@
+#include <filesystem>
+
 #include "dialog_fixture.h"
+#include "temp_dir.h"
 
 namespace corvane {
 namespace {
@@ -84,6 +87,36 @@ TEST_F(RunChecksTest, StartUpTexts) {
   EXPECT_FALSE(surface.IsChecked(IDC_APPEND));
   EXPECT_EQ(dlg.reportFileIsNew, 1);
   EXPECT_EQ(dlg.gasConstant, 10.7335);
+}
+
+// The report goes beside the program's working directory; when that
+// directory has been removed the name must not fall back to the root.
+TEST(ReportFileName, IsTheWorkingDirectoryOrNothingElse) {
+  const std::filesystem::path start = std::filesystem::current_path();
+  {
+    HeadlessSurface surface;
+    CCalcDlg dlg(surface);
+    dlg.OnInitDialog();
+    EXPECT_EQ(surface.GetText(IDC_REPORT_FILE), start.string() + "/corvanetest.txt");
+  }
+  const bool rootHadOne = std::filesystem::exists("/corvanetest.txt");
+  {
+    TempDir dir;
+    const std::string gone = dir / "gone";
+    std::filesystem::create_directory(gone);
+    std::filesystem::current_path(gone);
+    std::filesystem::remove(gone);
+    HeadlessSurface surface;
+    CCalcDlg dlg(surface);
+    dlg.OnInitDialog();
+    surface.SetChecked(IDC_WRITE, true);
+    dlg.OnRun();
+    EXPECT_EQ(surface.GetText(IDC_REPORT_FILE), "corvanetest.txt");
+    std::filesystem::current_path(start);
+  }
+  if (!rootHadOne) {
+    EXPECT_FALSE(std::filesystem::exists("/corvanetest.txt"));
+  }
 }
 
 }  // namespace
