@@ -1,11 +1,32 @@
 #include "files/file_access.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
 namespace corvane {
 namespace {
+
+// Opens without waiting for a partner: a FIFO with no process at its other
+// end would otherwise hold the open, and with it the whole dialog, for
+// ever. Opening one for writing then fails like any file that cannot be
+// opened; opening one for reading finds it empty. Once open, the file
+// blocks on reads and writes as usual.
+std::FILE* OpenWithoutWaiting(const std::string& path, int flags, const char* mode) {
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  const int status = ::fcntl(fd, F_GETFL);
+  if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) < 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, mode);
+  if (file == nullptr) ::close(fd);
+  return file;
+}
 
 bool IsDirectory(const std::string& path) {
   std::error_code error;
@@ -25,22 +46,22 @@ bool IsUsableFileName(const std::string& path) {
 
 std::optional<OpenFile> OpenFile::Create(const std::string& path) {
   if (!IsUsableFileName(path)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = OpenWithoutWaiting(path, O_WRONLY | O_CREAT | O_TRUNC, "wb");
   if (file == nullptr) return std::nullopt;
   return OpenFile(file);
 }
 
 std::optional<OpenFile> OpenFile::OpenForAppending(const std::string& path) {
-  // "ab" would create a missing file; appending never does.
+  // Without O_CREAT: appending never creates the file.
   if (!IsUsableFileName(path) || !Exists(path)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "ab");
+  std::FILE* file = OpenWithoutWaiting(path, O_WRONLY | O_APPEND, "ab");
   if (file == nullptr) return std::nullopt;
   return OpenFile(file);
 }
 
 std::optional<OpenFile> OpenFile::OpenForReading(const std::string& path) {
   if (!IsUsableFileName(path)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenWithoutWaiting(path, O_RDONLY, "rb");
   if (file == nullptr) return std::nullopt;
   return OpenFile(file);
 }
