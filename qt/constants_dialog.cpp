@@ -5,13 +5,7 @@
 namespace corvane::qt {
 
 CConstantsDlg::CConstantsDlg(QWidget* owner, const std::array<std::string, 11>& texts) : QDialog(owner) {
-  const res::DialogSpec& spec = res::ConstantsDialog();
-  setWindowTitle(ToQString(spec.caption));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(DialogFont());
-  const DialogUnits units(font());
-  setFixedSize(units.ToPixels(spec.width, spec.height));
-  controls_ = std::make_unique<DialogControls>(spec, this, units);
+  controls_ = BuildModalDialog(this, res::ConstantsDialog());
   for (std::size_t row = 0; row < texts.size(); ++row) controls_->SetText(res::kConstantStatics[row], texts[row]);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,6 +120,15 @@ void DialogControls::SetChecked(int id, bool checked) {
     return;
   }
   button->setChecked(checked);
+}
+
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& spec) {
+  dialog->setWindowTitle(ToQString(spec.caption));
+  dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  dialog->setFont(DialogFont());
+  const DialogUnits units(dialog->font());
+  dialog->setFixedSize(units.ToPixels(spec.width, spec.height));
+  return std::make_unique<DialogControls>(spec, dialog, units);
 }
 
 }  // namespace corvane::qt

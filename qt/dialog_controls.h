@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QDialog;
 class QLineEdit;
 class QWidget;
 
@@ -52,6 +54,10 @@ class DialogControls {
   std::vector<QWidget*> widgets_;
   std::map<int, QButtonGroup*> radioGroups_;  // by group number
 };
+
+// Gives a small modal dialog (About, the constants view) its caption, frame,
+// font and fixed size from its table, and builds its controls.
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& spec);
 
 // Strings of the tables and the core are UTF-8 bytes.
 inline QString ToQString(std::string_view text) {

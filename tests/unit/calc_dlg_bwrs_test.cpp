@@ -18,14 +18,6 @@ class BwrsRun : public DialogTest {
     for (int id : {res::IDC_CP, res::IDC_JT, res::IDC_VISCOSITY_BOX, res::IDC_POLYTROPIC_BOX})
       surface.SetChecked(id, false);
   }
-  void SetComposition(std::initializer_list<std::pair<int, std::string>> edits) {
-    dlg.OnReset();
-    for (const auto& [id, text] : edits) Type(id, text);
-  }
-  void SetState(const std::string& fahrenheit, const std::string& psia) {
-    Type(res::IDC_TEMPERATURE, fahrenheit);
-    Type(res::IDC_PRESSURE, psia);
-  }
   void PureMethane() { SetComposition({{res::IDC_METHANE, "1.0"}}); }
   void Check(int id) { surface.SetChecked(id, true); }
   void Run() { dlg.OnRun(); }

@@ -19,14 +19,6 @@ class ProbeRun : public DialogTest {
       surface.SetChecked(id, false);
     for (int id : boxes) surface.SetChecked(id, true);
   }
-  void SetComposition(std::initializer_list<std::pair<int, std::string>> edits) {
-    dlg.OnReset();
-    for (const auto& [id, text] : edits) Type(id, text);
-  }
-  void SetState(const std::string& fahrenheit, const std::string& psia) {
-    Type(res::IDC_TEMPERATURE, fahrenheit);
-    Type(res::IDC_PRESSURE, psia);
-  }
   // The enthalpy at (T, P) from the pure functions, as the run's mixture has it.
   double EnthalpyAt(double T, double P) {
     const FalsePositionResult fp = SolveFalsePosition(dlg.mixture, dlg.gasConstant, T, P, dlg.mixtureAcentricFactor);

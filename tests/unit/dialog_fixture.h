@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "app/calc_dlg.h"
 #include "platform/headless_surface.h"
@@ -19,6 +21,16 @@ class DialogTest : public ::testing::Test {
   std::string Text(int id) const { return surface.GetText(id); }
   // The text of the last message box, or "" when none was shown.
   std::string LastMessage() const { return surface.messages.empty() ? "" : surface.messages.back().text; }
+
+  // Reset, then type the given fractions; every other box keeps "0.00".
+  void SetComposition(std::initializer_list<std::pair<int, std::string>> edits) {
+    dlg.OnReset();
+    for (const auto& [id, text] : edits) Type(id, text);
+  }
+  void SetState(const std::string& fahrenheit, const std::string& psia) {
+    Type(res::IDC_TEMPERATURE, fahrenheit);
+    Type(res::IDC_PRESSURE, psia);
+  }
 
   HeadlessSurface surface;
   CCalcDlg dlg;
