@@ -18,8 +18,8 @@
 namespace corvane::qt {
 
 CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
-  const res::DialogSpec& spec = res::CalculatorDialog();
-  setWindowTitle(ToQString(spec.caption));
+  const res::DialogSpec& resource = res::CalculatorDialog();
+  setWindowTitle(ToQString(resource.caption));
   // A main window with its own task-bar entry, sizing frame, minimise and
   // maximise boxes; no context-help button.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -29,8 +29,8 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
 
   const DialogUnits units(font());
   client_ = new QWidget(this);
-  client_->setFixedSize(units.ToPixels(spec.width, spec.height));
-  controls_ = std::make_unique<DialogControls>(spec, client_, units);
+  client_->setFixedSize(units.ToPixels(resource.width, resource.height));
+  controls_ = std::make_unique<DialogControls>(resource, client_, units);
 
   BuildMenuBar();
   // The controls keep their places when the window is resized: the client
@@ -50,7 +50,7 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   }
   // Push buttons are commands of the dialog; radio buttons and check boxes
   // have no handlers: the next run reads them.
-  for (const res::ControlSpec& control : spec.controls) {
+  for (const res::ControlSpec& control : resource.controls) {
     if (control.kind != res::ControlKind::PushButton) continue;
     const int commandId = control.id;
     connect(controls_->Button(commandId), &QAbstractButton::clicked, this,

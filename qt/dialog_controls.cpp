@@ -23,16 +23,16 @@ Qt::Alignment LabelAlignment(res::TextAlign align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QWidget* CreateControl(const res::ControlSpec& spec, QWidget* parent, const QRect& pixels) {
-  const QString text = ToQString(spec.text);
-  switch (spec.kind) {
+QWidget* CreateControl(const res::ControlSpec& resource, QWidget* parent, const QRect& pixels) {
+  const QString text = ToQString(resource.text);
+  switch (resource.kind) {
     case res::ControlKind::GroupBox: return new QGroupBox(text, parent);
     case res::ControlKind::Label:
     case res::ControlKind::Static: {
       auto* label = new QLabel(text, parent);
       // Results and notes are shown as they are, never read as markup.
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(LabelAlignment(spec.align));
+      label->setAlignment(LabelAlignment(resource.align));
       return label;
     }
     case res::ControlKind::Edit: return new QLineEdit(parent);
@@ -56,9 +56,9 @@ QWidget* CreateControl(const res::ControlSpec& spec, QWidget* parent, const QRec
 
 }  // namespace
 
-DialogControls::DialogControls(const res::DialogSpec& spec, QWidget* parent, const DialogUnits& units)
-    : spec_(spec) {
-  for (const res::ControlSpec& control : spec.controls) {
+DialogControls::DialogControls(const res::DialogSpec& resource, QWidget* parent, const DialogUnits& units)
+    : resource_(resource) {
+  for (const res::ControlSpec& control : resource.controls) {
     const QRect pixels = units.ToPixels(control.rect);
     QWidget* widget = CreateControl(control, parent, pixels);
     widget->setGeometry(pixels);
@@ -122,13 +122,13 @@ void DialogControls::SetChecked(int id, bool checked) {
   button->setChecked(checked);
 }
 
-std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& spec) {
-  dialog->setWindowTitle(ToQString(spec.caption));
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& resource) {
+  dialog->setWindowTitle(ToQString(resource.caption));
   dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   dialog->setFont(DialogFont());
   const DialogUnits units(dialog->font());
-  dialog->setFixedSize(units.ToPixels(spec.width, spec.height));
-  return std::make_unique<DialogControls>(spec, dialog, units);
+  dialog->setFixedSize(units.ToPixels(resource.width, resource.height));
+  return std::make_unique<DialogControls>(resource, dialog, units);
 }
 
 }  // namespace corvane::qt

@@ -23,16 +23,16 @@ namespace corvane::qt {
 
 class DialogControls {
  public:
-  // Builds the controls of `spec` as children of `parent`, which should use
+  // Builds the controls of `resource` as children of `parent`, which should use
   // the font `units` was measured from.
-  DialogControls(const res::DialogSpec& spec, QWidget* parent, const DialogUnits& units);
+  DialogControls(const res::DialogSpec& resource, QWidget* parent, const DialogUnits& units);
 
   // The widget of a control by id; nullptr when the dialog has none.
   QWidget* Find(int id) const;
   QLineEdit* Edit(int id) const;
   QAbstractButton* Button(int id) const;
   // The kind the table gives the control, when it has one.
-  const res::ControlSpec* Spec(int id) const { return res::FindControl(spec_, id); }
+  const res::ControlSpec* Entry(int id) const { return res::FindControl(resource_, id); }
 
   // The text of a control and setting it (edits, labels, statics, buttons).
   std::string Text(int id) const;
@@ -49,7 +49,7 @@ class DialogControls {
   const std::vector<QWidget*>& InTableOrder() const { return widgets_; }
 
  private:
-  const res::DialogSpec& spec_;
+  const res::DialogSpec& resource_;
   std::map<int, QWidget*> controls_;
   std::vector<QWidget*> widgets_;
   std::map<int, QButtonGroup*> radioGroups_;  // by group number
@@ -57,7 +57,7 @@ class DialogControls {
 
 // Gives a small modal dialog (About, the constants view) its caption, frame,
 // font and fixed size from its table, and builds its controls.
-std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& spec);
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& resource);
 
 // Strings of the tables and the core are UTF-8 bytes.
 inline QString ToQString(std::string_view text) {
