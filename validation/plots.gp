@@ -5,11 +5,12 @@
 # DIR holds the files corvane-validate --plot-data writes.
 
 set datafile missing "NaN"
-set key below horizontal font ",8"
+set key below horizontal font ",7"
 set grid
 set xlabel "Pressure, psia"
 set xrange [0:3100]
-set xtics 500
+set xtics 1000
+set mxtics 2
 set style data linespoints
 set pointsize 0.8
 
@@ -18,7 +19,7 @@ gasTitles = "'pipeline gas (the start-up composition)' 'rich gas (80 % methane, 
 
 do for [g=1:2] {
   gas = word(gases, g)
-  set terminal pngcairo size 1080,400 font "DejaVu Sans,9"
+  set terminal pngcairo size 760,340 font "DejaVu Sans,8"
   set output sprintf("%s/accuracy-z-%s.png", out, gas)
   set multiplot layout 1,3 title sprintf("Deviation of Z from GERG-2008, %s", word(gasTitles, g))
   set ylabel "(Z - Z_{GERG}) / Z_{GERG}, %"
@@ -31,7 +32,7 @@ do for [g=1:2] {
   unset output
 }
 
-set terminal pngcairo size 800,400 font "DejaVu Sans,9"
+set terminal pngcairo size 560,320 font "DejaVu Sans,8"
 set output sprintf("%s/accuracy-cp-bwrs.png", out)
 set multiplot layout 1,2 title "Deviation of BWRS Cp from GERG-2008"
 set ylabel "(Cp - Cp_{GERG}) / Cp_{GERG}, %"
