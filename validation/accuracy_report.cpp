@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "res/resource.h"
 #include "text/number_text.h"
 #include "validation/deviation_stats.h"
 
@@ -222,13 +223,13 @@ std::vector<StateOutcome> RunStates(const std::vector<ReferenceState>& states) {
   for (const ReferenceState& s : states) {
     StateOutcome o;
     o.state = s;
-    o.bwrs = RunProgram(s, Equation::Bwrs, Method::FalsePosition, true);
-    o.bwrsLow = RunProgram(s, Equation::Bwrs, Method::FalsePosition, false, std::string(kLowPressureText));
-    o.pr = RunProgram(s, Equation::PengRobinson, Method::Newton, false);
-    o.rks = RunProgram(s, Equation::RedlichKwongSoave, Method::Newton, false);
-    o.bwrsJc = RunProgram(s, Equation::Bwrs, Method::JohnsonCulver, false);
-    o.prJc = RunProgram(s, Equation::PengRobinson, Method::JohnsonCulver, false);
-    o.rksJc = RunProgram(s, Equation::RedlichKwongSoave, Method::JohnsonCulver, false);
+    o.bwrs = RunProgram(s, res::IDC_BWRS, res::IDC_FP, true);
+    o.bwrsLow = RunProgram(s, res::IDC_BWRS, res::IDC_FP, false, std::string(kLowPressureText));
+    o.pr = RunProgram(s, res::IDC_PR, res::IDC_NEWTON, false);
+    o.rks = RunProgram(s, res::IDC_RKS, res::IDC_NEWTON, false);
+    o.bwrsJc = RunProgram(s, res::IDC_BWRS, res::IDC_JC, false);
+    o.prJc = RunProgram(s, res::IDC_PR, res::IDC_JC, false);
+    o.rksJc = RunProgram(s, res::IDC_RKS, res::IDC_JC, false);
     outcomes.push_back(std::move(o));
   }
   return outcomes;

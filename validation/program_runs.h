@@ -11,8 +11,6 @@
 
 namespace corvane::validation {
 
-enum class Equation { Bwrs, PengRobinson, RedlichKwongSoave };
-enum class Method { JohnsonCulver, FalsePosition, Newton };
 
 struct ProgramRun {
   // Empty when the run found a density; otherwise what went wrong, as the
@@ -29,9 +27,11 @@ struct ProgramRun {
   bool ok() const { return failure.empty(); }
 };
 
-// `caloric` ticks CP and JT (BWRS only); Viscosity is always ticked,
-// Polytropic N never. `pressureText` replaces the state's pressure when given.
-ProgramRun RunProgram(const ReferenceState& state, Equation equation, Method method, bool caloric,
+// `equationButton` and `methodButton` are the radio buttons to check
+// (res::IDC_BWRS, res::IDC_FP, ...). `caloric` ticks CP and JT (BWRS only);
+// Viscosity is always ticked, Polytropic N never. `pressureText` replaces
+// the state's pressure when given.
+ProgramRun RunProgram(const ReferenceState& state, int equationButton, int methodButton, bool caloric,
                       const std::optional<std::string>& pressureText = std::nullopt);
 
 }  // namespace corvane::validation

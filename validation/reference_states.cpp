@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "res/resource.h"
 #include "text/number_text.h"
 
 namespace corvane::validation {
@@ -19,12 +20,26 @@ std::vector<std::string> SplitCommas(const std::string& line) {
   return fields;
 }
 
-constexpr std::array<const char*, 15> kFractionColumns = {
-    "methane", "ethane",         "propane",  "iso-butane",       "n-butane",
-    "iso-pentane", "n-pentane",  "n-hexane", "n-heptane",        "carbon dioxide",
-    "hydrogen", "hydrogen sulfide", "helium", "nitrogen",        "oxygen"};
-
 }  // namespace
+
+const std::array<FractionColumn, 15>& FractionColumns() {
+  static constexpr std::array<FractionColumn, 15> columns = {{{"methane", res::IDC_METHANE},
+                                                              {"ethane", res::IDC_ETHANE},
+                                                              {"propane", res::IDC_PROPANE},
+                                                              {"iso-butane", res::IDC_ISOBUTANE},
+                                                              {"n-butane", res::IDC_NBUTANE},
+                                                              {"iso-pentane", res::IDC_ISOPENTANE},
+                                                              {"n-pentane", res::IDC_NPENTANE},
+                                                              {"n-hexane", res::IDC_NHEXANE},
+                                                              {"n-heptane", res::IDC_NHEPTANE},
+                                                              {"carbon dioxide", res::IDC_CO2},
+                                                              {"hydrogen", res::IDC_HYDROGEN},
+                                                              {"hydrogen sulfide", res::IDC_H2S},
+                                                              {"helium", res::IDC_HELIUM},
+                                                              {"nitrogen", res::IDC_NITROGEN},
+                                                              {"oxygen", res::IDC_OXYGEN}}};
+  return columns;
+}
 
 std::vector<ReferenceState> ReadReferenceStates(const std::string& path) {
   std::ifstream file(path);
@@ -54,7 +69,7 @@ std::vector<ReferenceState> ReadReferenceStates(const std::string& path) {
     state.pressureText = field("P_psia");
     state.temperatureF = ParseNumber(state.temperatureText);
     state.pressure = ParseNumber(state.pressureText);
-    for (std::size_t i = 0; i < kFractionColumns.size(); ++i) state.fractionTexts[i] = field(kFractionColumns[i]);
+    for (std::size_t i = 0; i < FractionColumns().size(); ++i) state.fractionTexts[i] = field(FractionColumns()[i].name);
     state.z = ParseNumber(field("gerg_Z"));
     state.density = ParseNumber(field("gerg_rho_lbmol_ft3"));
     state.enthalpyChange = ParseNumber(field("gerg_dH_btu_lbm"));

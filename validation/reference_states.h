@@ -15,8 +15,7 @@ struct ReferenceState {
   std::string pressureText;     // psia, as written in the file
   double temperatureF = 0;
   double pressure = 0;
-  // Mole fractions as written, in the order of the composition edits:
-  // methane .. n-heptane, CO2, hydrogen, H2S, helium, nitrogen, oxygen.
+  // Mole fractions as written, in the order of FractionColumns().
   std::array<std::string, 15> fractionTexts;
   // GERG-2008 values: Z; molar density lb-mole/ft3; enthalpy difference from
   // 14.7 psia BTU/lbm; Cp BTU/(lbm R); JT R/psi, positive when the gas cools
@@ -28,6 +27,13 @@ struct ReferenceState {
   double jouleThomson = 0;
   double roughViscosity = 0;
 };
+
+// The file's column of each gas and the composition edit it is typed into.
+struct FractionColumn {
+  const char* name;
+  int editId;
+};
+const std::array<FractionColumn, 15>& FractionColumns();
 
 // Reads the file: '#' lines are comments, the first other line names the
 // columns. Throws std::runtime_error with the line number on a malformed line.
