@@ -143,7 +143,7 @@ void GroupTable(std::ostringstream& out, const std::vector<StateOutcome>& outcom
   for (const Group& g : groups) {
     std::size_t count = 0;
     for (const StateOutcome& o : outcomes) count += g.in(o) ? 1 : 0;
-    out << "<tr><td>" << Html(g.label) << "</td><td>" << count << "</td>";
+    out << "<tr><th>" << Html(g.label) << "</th><td>" << count << "</td>";
     for (const Measure& m : Measures()) {
       const DeviationSummary s = Summarise(Collect(outcomes, m, g.in).deviations);
       if (s.count == 0) out << "<td>-</td>";
@@ -156,7 +156,7 @@ void GroupTable(std::ostringstream& out, const std::vector<StateOutcome>& outcom
 
 void SummaryRow(std::ostringstream& out, const std::string& label, const Collected& c) {
   const DeviationSummary s = Summarise(c.deviations);
-  out << "<tr><td>" << label << "</td><td>" << s.count << "</td><td>" << Pct(s.median) << "</td><td>"
+  out << "<tr><th>" << label << "</th><td>" << s.count << "</td><td>" << Pct(s.median) << "</td><td>"
       << Pct(s.p95) << "</td><td>" << Pct(s.max) << "</td><td>" << c.missing.size() << "</td></tr>\n";
 }
 
@@ -204,7 +204,7 @@ void JohnsonCulverTable(std::ostringstream& out, const std::vector<StateOutcome>
                                              FormatFixed(main.density, 5)
                                        : jc.failure));
     }
-    out << "<tr><td>" << check.label << "</td><td>" << same << "</td><td>" << Pct(largest) << "</td><td>" << differ
+    out << "<tr><th>" << check.label << "</th><td>" << same << "</td><td>" << Pct(largest) << "</td><td>" << differ
         << "</td></tr>\n";
   }
   out << "</table>\n";
