@@ -33,9 +33,29 @@ cleanup() {
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-[ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-"$wineserver" -p
+wine=/usr/lib/wine/wine64
+mkdir -p "$WINEPREFIX"
+start_session() {
+  "$wineserver" -p
+  # Wine's own services start with the first program of a session and
+  # inherit its output: started here, they hold no test's output open.
+  "$wine" wineboot >/dev/null 2>&1 </dev/null
+}
+start_session
+# Windows inside a desktop window of Wine's own, which draws their title
+# bars and frames as Windows would (a bare X server draws none).
+if ! "$wine" reg query 'HKCU\Software\Wine\Explorer\Desktops' /v Default >/dev/null 2>&1; then
+  "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  "$wineserver" -k
+  "$wineserver" -w
+  start_session
+fi
 
 start=$(date +%s)
+rm -rf build-windows/screenshots
 ctest --test-dir build-windows -j "$jobs" --output-on-failure
+for shot in build-windows/screenshots/*.bmp; do
+  convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
 echo "Windows tests passed under Wine in $(( $(date +%s) - start )) s."
