@@ -262,13 +262,17 @@ TEST_F(Window, SaveAndRecallGoThroughTheCommonDialogs) {
   EXPECT_EQ(TextOf(calculator.Dialog(), IDC_SUM), "0.54000");
 }
 
-TEST_F(Window, EnterInAnEditAndEscapeEndTheProgram) {
-  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+TEST_F(Window, EnterInAnEditEscapeAndTheCloseBoxEndTheProgram) {
+  for (const int way : {VK_RETURN, VK_ESCAPE, 0}) {
     CalculatorProcess calculator = Start();
     ASSERT_NE(calculator.Dialog(), nullptr);
-    calculator.Key(calculator.Control(IDC_METHANE), key);
+    if (way != 0) {
+      calculator.Key(calculator.Control(IDC_METHANE), static_cast<WPARAM>(way));
+    } else {
+      ::PostMessageW(calculator.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
     DWORD code = 99;
-    EXPECT_TRUE(calculator.WaitForExit(&code)) << "key " << key;
+    EXPECT_TRUE(calculator.WaitForExit(&code)) << "way " << way;
     EXPECT_EQ(code, 0u);
   }
 }
