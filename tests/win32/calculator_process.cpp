@@ -47,6 +47,18 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
+// A top-down 32-bit bitmap whose pixels the caller reads and writes.
+HBITMAP NewBitmap(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 }  // namespace
 
 CalculatorProcess::CalculatorProcess(const std::wstring& program, const std::wstring& folder) {
@@ -156,17 +168,10 @@ Capture CaptureWindow(HWND window) {
   Capture capture;
   capture.width = frame.right - frame.left;
   capture.height = frame.bottom - frame.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = capture.width;
-  info.bmiHeader.biHeight = -capture.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   HDC screen = ::GetDC(nullptr);
   HDC memory = ::CreateCompatibleDC(screen);
   void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = NewBitmap(capture.width, capture.height, &bits);
   HGDIOBJ previous = ::SelectObject(memory, bitmap);
   ::BitBlt(memory, 0, 0, capture.width, capture.height, screen, frame.left, frame.top, SRCCOPY);
   ::GdiFlush();
@@ -184,16 +189,9 @@ bool ShowsSystemIcon(HWND iconStatic, const wchar_t* systemIcon) {
   const Capture shown = CaptureWindow(iconStatic);
   const int size = ::GetSystemMetrics(SM_CXICON);
   if (shown.width < size || shown.height < size) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   HDC memory = ::CreateCompatibleDC(nullptr);
   void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = NewBitmap(size, size, &bits);
   HGDIOBJ previous = ::SelectObject(memory, bitmap);
   auto* drawn = static_cast<std::uint32_t*>(bits);
   std::fill(drawn, drawn + size * size, shown.pixels[0]);  // the background behind the icon
