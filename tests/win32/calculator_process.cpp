@@ -165,6 +165,10 @@ bool Capture::HasColour(const RECT& area, COLORREF colour) const {
 Capture CaptureWindow(HWND window) {
   RECT frame;
   ::GetWindowRect(window, &frame);
+  return CaptureScreen(frame);
+}
+
+Capture CaptureScreen(const RECT& frame) {
   Capture capture;
   capture.width = frame.right - frame.left;
   capture.height = frame.bottom - frame.top;

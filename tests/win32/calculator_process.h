@@ -70,6 +70,7 @@ struct Capture {
   bool HasColour(const RECT& area, COLORREF colour) const;
 };
 Capture CaptureWindow(HWND window);
+Capture CaptureScreen(const RECT& area);
 // Writes the capture as a 24-bit BMP.
 bool SaveBitmap(const Capture& capture, const std::wstring& path);
 

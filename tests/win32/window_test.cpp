@@ -36,9 +36,15 @@ std::string Headless(const std::string& script) {
 
 bool Contains(const std::string& text, const std::string& line) { return text.find(line + "\n") != std::string::npos; }
 
-void Screenshot(HWND window, const std::wstring& name) {
+void Screenshot(const RECT& area, const std::wstring& name) {
   fs::create_directories("screenshots");
-  SaveBitmap(CaptureWindow(window), (fs::path("screenshots") / (name + L".bmp")).wstring());
+  SaveBitmap(CaptureScreen(area), (fs::path("screenshots") / (name + L".bmp")).wstring());
+}
+
+void Screenshot(HWND window, const std::wstring& name) {
+  RECT frame;
+  ::GetWindowRect(window, &frame);
+  Screenshot(frame, name);
 }
 
 // The rectangle of a control within its dialog's window capture.
@@ -136,6 +142,25 @@ TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
   }
 
   ExpectEveryTextFits(dialog);
+}
+
+// Wine keeps a window's menus inside its process, so the system menu is
+// opened as Alt+Space opens it and shown in a screenshot, not read.
+TEST_F(Window, TheSystemMenuOpensForItsScreenshot) {
+  CalculatorProcess calculator = Start();
+  ASSERT_NE(calculator.Dialog(), nullptr);
+  ::PostMessageW(calculator.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  HWND popup = nullptr;
+  for (int attempt = 0; attempt < 50 && popup == nullptr; ++attempt) {
+    ::Sleep(100);
+    popup = ::FindWindowW(L"#32768", nullptr);  // the class of menu pop-ups
+  }
+  ASSERT_NE(popup, nullptr);
+  RECT menu, frame;
+  ::GetWindowRect(popup, &menu);
+  ::GetWindowRect(calculator.Dialog(), &frame);
+  ::UnionRect(&frame, &frame, &menu);
+  Screenshot(frame, L"system-menu");
 }
 
 TEST_F(Window, TypingUpdatesTheSumAndResetClearsTheFractions) {
