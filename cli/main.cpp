@@ -8,8 +8,10 @@
 #include <string>
 
 #include "cli/script_runner.h"
+#include "cli/standard_streams.h"
 
 int main(int argc, char** argv) {
+  corvane::UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
   std::string script;
   const std::string path = argc > 1 ? argv[1] : "-";
