@@ -49,6 +49,11 @@ class CCalcDlg {
   CCalcDlg(const CCalcDlg&) = delete;
   CCalcDlg& operator=(const CCalcDlg&) = delete;
 
+  // Takes on every member of `other`, its surface excepted: a dialog copied
+  // from one freshly initialised runs as that one would, without forming
+  // the tables again.
+  void CopyStateFrom(const CCalcDlg& other);
+
   // Dialog initialisation: start-up values, tables and control texts.
   bool OnInitDialog();
   // Menu-bar commands and push buttons, by command or control id.

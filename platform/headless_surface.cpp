@@ -1,44 +1,90 @@
 #include "platform/headless_surface.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 HeadlessSurface::HeadlessSurface() {
+  std::vector<std::pair<int, Control>> byId;
   for (const res::ControlSpec& item : res::CalculatorDialog().controls) {
     if (item.id == res::IDC_STATIC) continue;
     Control control{item.kind, item.radioGroup, std::string(item.text), false};
     // Edits and result statics start empty; the core writes their texts.
     if (item.kind == res::ControlKind::Edit) control.text.clear();
-    controls_[item.id] = control;
+    byId.emplace_back(item.id, control);
   }
+  std::stable_sort(byId.begin(), byId.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& [id, control] : byId) {
+    if (!ids_.empty() && ids_.back() == id) {
+      controls_.back() = std::move(control);  // the last of an id counts
+      continue;
+    }
+    ids_.push_back(id);
+    controls_.push_back(std::move(control));
+  }
+}
+
+HeadlessSurface::Control* HeadlessSurface::Find(int id) {
+  const auto it = std::lower_bound(ids_.begin(), ids_.end(), id);
+  return it == ids_.end() || *it != id ? nullptr : &controls_[static_cast<std::size_t>(it - ids_.begin())];
+}
+
+const HeadlessSurface::Control* HeadlessSurface::Find(int id) const {
+  return const_cast<HeadlessSurface*>(this)->Find(id);
+}
+
+void HeadlessSurface::MarkChanged(Control& control) {
+  if (control.changed || checkpoint_.empty()) return;
+  control.changed = true;
+  changedSinceCheckpoint_.push_back(static_cast<std::size_t>(&control - controls_.data()));
 }
 
 std::string HeadlessSurface::GetText(int id) const {
-  const auto it = controls_.find(id);
-  return it == controls_.end() ? std::string() : it->second.text;
+  const Control* control = Find(id);
+  return control == nullptr ? std::string() : control->text;
 }
 
 void HeadlessSurface::SetText(int id, std::string_view text) {
-  const auto it = controls_.find(id);
-  if (it == controls_.end()) return;
-  it->second.text.assign(text);
-  if (it->second.kind == res::ControlKind::Edit) NotifyEditChanged(id);
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  MarkChanged(*control);
+  control->text.assign(text);
+  if (control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
 }
 
 bool HeadlessSurface::IsChecked(int id) const {
-  const auto it = controls_.find(id);
-  return it != controls_.end() && it->second.checked;
+  const Control* control = Find(id);
+  return control != nullptr && control->checked;
 }
 
 void HeadlessSurface::SetChecked(int id, bool checked) {
-  const auto it = controls_.find(id);
-  if (it == controls_.end()) return;
-  if (checked && it->second.kind == res::ControlKind::RadioButton) {
-    for (auto& [otherId, other] : controls_) {
-      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == it->second.radioGroup)
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  if (checked && control->kind == res::ControlKind::RadioButton) {
+    for (Control& other : controls_) {
+      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.checked) {
+        MarkChanged(other);
         other.checked = false;
+      }
     }
   }
-  it->second.checked = checked;
+  MarkChanged(*control);
+  control->checked = checked;
+}
+
+void HeadlessSurface::Checkpoint() {
+  for (Control& control : controls_) control.changed = false;
+  changedSinceCheckpoint_.clear();
+  checkpoint_ = controls_;
+}
+
+void HeadlessSurface::Revert() {
+  for (std::size_t index : changedSinceCheckpoint_) {
+    controls_[index].text = checkpoint_[index].text;
+    controls_[index].checked = checkpoint_[index].checked;
+    controls_[index].changed = false;
+  }
+  changedSinceCheckpoint_.clear();
 }
 
 void HeadlessSurface::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {

@@ -3,7 +3,6 @@
 // optional listener; file dialogs are answered by the caller beforehand.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +39,11 @@ class HeadlessSurface : public DialogSurface {
   // default extension does. Without an answer the dialog is cancelled.
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
 
+  // Remembers every control's text and check; Revert puts back those changed
+  // since, so one surface can start many runs from the same state.
+  void Checkpoint();
+  void Revert();
+
   std::function<void(const ShownMessage&)> onMessage;
   std::function<void(const std::array<std::string, 11>&)> onConstants;
 
@@ -55,8 +59,16 @@ class HeadlessSurface : public DialogSurface {
     int radioGroup = 0;
     std::string text;
     bool checked = false;
+    bool changed = false;  // since the checkpoint
   };
-  std::map<int, Control> controls_;
+  // The control with `id`, or nullptr; ids_ is sorted, controls_ parallel to it.
+  Control* Find(int id);
+  const Control* Find(int id) const;
+  void MarkChanged(Control& control);
+  std::vector<int> ids_;
+  std::vector<Control> controls_;
+  std::vector<Control> checkpoint_;
+  std::vector<std::size_t> changedSinceCheckpoint_;
   std::optional<std::string> nextFileAnswer_;
 };
 
