@@ -1,5 +1,6 @@
 // Copying a dialog's state onto another dialog: every member, in declaration
-// order, except the surface it is shown on.
+// order, except the surface it is shown on and the tables that initialisation
+// forms from fixed data and nothing writes afterwards.
 #include "app/calc_dlg.h"
 
 namespace corvane {
@@ -29,7 +30,6 @@ void CCalcDlg::CopyStateFrom(const CCalcDlg& other) {
   jcTolerance = other.jcTolerance;
   mixtureAcentricFactor = other.mixtureAcentricFactor;
   components = other.components;
-  interaction = other.interaction;
   idealGasEnthalpy = other.idealGasEnthalpy;
   enthalpyReference = other.enthalpyReference;
   eosChoice = other.eosChoice;
@@ -44,7 +44,6 @@ void CCalcDlg::CopyStateFrom(const CCalcDlg& other) {
   entryFractions = other.entryFractions;
   results = other.results;
   mixtureRefused_ = other.mixtureRefused_;
-  mixingTerms_ = other.mixingTerms_;
   fpMemo_ = other.fpMemo_;
 }
 

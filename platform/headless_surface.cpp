@@ -1,32 +1,30 @@
 #include "platform/headless_surface.h"
 
-#include <algorithm>
 
 namespace corvane {
 
 HeadlessSurface::HeadlessSurface() {
-  std::vector<std::pair<int, Control>> byId;
   for (const res::ControlSpec& item : res::CalculatorDialog().controls) {
     if (item.id == res::IDC_STATIC) continue;
     Control control{item.kind, item.radioGroup, std::string(item.text), false};
     // Edits and result statics start empty; the core writes their texts.
     if (item.kind == res::ControlKind::Edit) control.text.clear();
-    byId.emplace_back(item.id, control);
-  }
-  std::stable_sort(byId.begin(), byId.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto& [id, control] : byId) {
-    if (!ids_.empty() && ids_.back() == id) {
-      controls_.back() = std::move(control);  // the last of an id counts
+    const auto id = static_cast<std::size_t>(item.id);
+    if (id >= indexById_.size()) indexById_.resize(id + 1, -1);
+    short& index = indexById_[id];
+    if (index >= 0) {
+      controls_[static_cast<std::size_t>(index)] = std::move(control);  // the last of an id counts
       continue;
     }
-    ids_.push_back(id);
+    index = static_cast<short>(controls_.size());
     controls_.push_back(std::move(control));
   }
 }
 
 HeadlessSurface::Control* HeadlessSurface::Find(int id) {
-  const auto it = std::lower_bound(ids_.begin(), ids_.end(), id);
-  return it == ids_.end() || *it != id ? nullptr : &controls_[static_cast<std::size_t>(it - ids_.begin())];
+  if (id < 0 || static_cast<std::size_t>(id) >= indexById_.size()) return nullptr;
+  const short index = indexById_[static_cast<std::size_t>(id)];
+  return index < 0 ? nullptr : &controls_[static_cast<std::size_t>(index)];
 }
 
 const HeadlessSurface::Control* HeadlessSurface::Find(int id) const {
@@ -49,7 +47,18 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   if (control == nullptr) return;
   MarkChanged(*control);
   control->text.assign(text);
+  control->numberKnown = false;
   if (control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
+}
+
+double HeadlessSurface::GetNumber(int id) const {
+  const Control* control = Find(id);
+  if (control == nullptr) return 0.0;
+  if (!control->numberKnown) {
+    control->number = ParseNumber(control->text);
+    control->numberKnown = true;
+  }
+  return control->number;
 }
 
 bool HeadlessSurface::IsChecked(int id) const {
@@ -81,6 +90,8 @@ void HeadlessSurface::Checkpoint() {
 void HeadlessSurface::Revert() {
   for (std::size_t index : changedSinceCheckpoint_) {
     controls_[index].text = checkpoint_[index].text;
+    controls_[index].numberKnown = checkpoint_[index].numberKnown;
+    controls_[index].number = checkpoint_[index].number;
     controls_[index].checked = checkpoint_[index].checked;
     controls_[index].changed = false;
   }

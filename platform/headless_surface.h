@@ -25,6 +25,8 @@ class HeadlessSurface : public DialogSurface {
 
   std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override;
+  // Read once per text: a run reads the fifteen fractions several times.
+  double GetNumber(int id) const override;
   bool IsChecked(int id) const override;
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -60,13 +62,17 @@ class HeadlessSurface : public DialogSurface {
     std::string text;
     bool checked = false;
     bool changed = false;  // since the checkpoint
+    mutable bool numberKnown = false;
+    mutable double number = 0;  // what text reads as, when numberKnown
   };
-  // The control with `id`, or nullptr; ids_ is sorted, controls_ parallel to it.
+  // The control with `id`, or nullptr.
   Control* Find(int id);
   const Control* Find(int id) const;
   void MarkChanged(Control& control);
-  std::vector<int> ids_;
   std::vector<Control> controls_;
+  // controls_'s index of each id from 0 to the largest, -1 where none: the
+  // run reads the edits often enough for the lookup to count.
+  std::vector<short> indexById_;
   std::vector<Control> checkpoint_;
   std::vector<std::size_t> changedSinceCheckpoint_;
   std::optional<std::string> nextFileAnswer_;
