@@ -1,0 +1,55 @@
+// The CSV batch on the operating envelope: 100,000 rows of the start-up gas,
+// P 14.7..3000 psia x T -100..300 F, BWRS by false position, all four boxes,
+// with one and with two workers. Reading, running and writing are all in.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "cli/batch.h"
+
+namespace corvane {
+namespace {
+
+std::string EnvelopeCsv() {
+  constexpr int kPressures = 500, kTemperatures = 200;
+  std::string csv = "pressure,temperature\n";
+  char line[64];
+  for (int i = 0; i < kPressures; ++i) {
+    for (int j = 0; j < kTemperatures; ++j) {
+      std::snprintf(line, sizeof line, "%.4f,%.4f\n", 14.7 + i * (3000.0 - 14.7) / (kPressures - 1),
+                    -100.0 + j * 400.0 / (kTemperatures - 1));
+      csv += line;
+    }
+  }
+  return csv;
+}
+
+void BM_BatchEnvelope(benchmark::State& state) {
+  static const std::string csv = EnvelopeCsv();
+  BatchSettings settings;
+  settings.jobs = static_cast<unsigned>(state.range(0));
+  std::size_t outputBytes = 0;
+  for (auto _ : state) {
+    std::size_t position = 0;
+    BatchStreams streams;
+    streams.read = [&](char* buffer, std::size_t size) {
+      const std::size_t n = std::min(size, csv.size() - position);
+      csv.copy(buffer, n, position);
+      position += n;
+      return static_cast<long long>(n);
+    };
+    streams.write = [&](std::string_view bytes) {
+      outputBytes += bytes.size();
+      return true;
+    };
+    std::string error;
+    if (RunBatch(settings, streams, error) != 0) state.SkipWithError("the batch failed");
+  }
+  state.SetItemsProcessed(state.iterations() * 100000);
+  benchmark::DoNotOptimize(outputBytes);
+}
+BENCHMARK(BM_BatchEnvelope)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+}  // namespace
+}  // namespace corvane
