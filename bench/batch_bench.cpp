@@ -31,14 +31,8 @@ void BM_BatchEnvelope(benchmark::State& state) {
   settings.jobs = static_cast<unsigned>(state.range(0));
   std::size_t outputBytes = 0;
   for (auto _ : state) {
-    std::size_t position = 0;
     BatchStreams streams;
-    streams.read = [&](char* buffer, std::size_t size) {
-      const std::size_t n = std::min(size, csv.size() - position);
-      csv.copy(buffer, n, position);
-      position += n;
-      return static_cast<long long>(n);
-    };
+    streams.read = ReadFromMemory(csv);
     streams.write = [&](std::string_view bytes) {
       outputBytes += bytes.size();
       return true;

@@ -1,5 +1,8 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace corvane {
 
 namespace {
@@ -105,11 +108,28 @@ bool CsvReader::Next(CsvRecord& record) {
         AddByte(record, '\r');
       }
       switch (state) {
-        case State::FieldStart:
+        case State::Quoted:
           if (ch == '"') {
+            state = State::AfterQuote;
+          } else {
+            if (ch == '\n') ++line_;
+            AddByte(record, ch);
+          }
+          break;
+        case State::AfterQuote:
+          if (ch == '"') {
+            AddByte(record, '"');
+            state = State::Quoted;
+            break;
+          }
+          // After the closing quote the field goes on as an unquoted one: a
+          // separator or line end ends it, other text is kept as it stands.
+          [[fallthrough]];
+        case State::FieldStart:
+          if (ch == '"' && state == State::FieldStart) {
             state = State::Quoted;
             anyQuote = true;
-            continue;
+            break;
           }
           state = State::Unquoted;
           [[fallthrough]];
@@ -127,34 +147,6 @@ bool CsvReader::Next(CsvRecord& record) {
             AddByte(record, ch);
           }
           break;
-        case State::Quoted:
-          if (ch == '"') {
-            state = State::AfterQuote;
-          } else {
-            if (ch == '\n') ++line_;
-            AddByte(record, ch);
-          }
-          break;
-        case State::AfterQuote:
-          if (ch == '"') {
-            AddByte(record, '"');
-            state = State::Quoted;
-          } else if (ch == ',') {
-            EndField(record);
-            state = State::FieldStart;
-          } else if (ch == '\n') {
-            ++line_;
-            EndField(record);
-            goto record_done;
-          } else if (ch == '\r') {
-            pendingCr = true;
-            state = State::Unquoted;
-          } else {
-            // Text after a closing quote is kept as it stands.
-            AddByte(record, ch);
-            state = State::Unquoted;
-          }
-          break;
       }
     }
   record_done:
@@ -162,6 +154,16 @@ bool CsvReader::Next(CsvRecord& record) {
     if (record.fieldCount == 1 && !anyQuote && recordBytes_ == 0 && !record.tooLong) continue;
     return true;
   }
+}
+
+CsvReader::ReadFunction ReadFromMemory(std::string_view bytes, std::size_t step) {
+  auto position = std::make_shared<std::size_t>(0);
+  return [bytes, step, position](char* buffer, std::size_t size) {
+    const std::size_t n = std::min({size, step, bytes.size() - *position});
+    bytes.copy(buffer, n, *position);
+    *position += n;
+    return static_cast<long long>(n);
+  };
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -57,5 +58,9 @@ class CsvReader {
   std::size_t recordBytes_ = 0;
   std::string* field_ = nullptr;  // the field being filled, or nullptr when not kept
 };
+
+// Reads `bytes` (which must outlive the function), at most `step` bytes a
+// call, as a pipe may deliver them.
+CsvReader::ReadFunction ReadFromMemory(std::string_view bytes, std::size_t step = std::size_t(-1));
 
 }  // namespace corvane

@@ -63,14 +63,8 @@ std::string OneRowCsv(const StateFlags& flags) {
 int RunAsBatchRow(const StateFlags& flags, const std::optional<TypedInputs>& gas, std::ostream& out,
                   std::ostream& err) {
   const std::string csv = OneRowCsv(flags);
-  std::size_t position = 0;
   BatchStreams streams;
-  streams.read = [&](char* buffer, std::size_t size) {
-    const std::size_t n = std::min(size, csv.size() - position);
-    csv.copy(buffer, n, position);
-    position += n;
-    return static_cast<long long>(n);
-  };
+  streams.read = ReadFromMemory(csv);
   streams.write = [&](std::string_view bytes) { return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))); };
   BatchSettings settings;
   settings.units = flags.units;

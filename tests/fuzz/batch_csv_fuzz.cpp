@@ -9,28 +9,13 @@
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
 
-namespace {
-
-// Feeds `bytes` in pieces of `step` bytes, as a pipe might.
-corvane::CsvReader::ReadFunction Feed(std::string_view bytes, std::size_t step, std::size_t& position) {
-  return [bytes, step, &position](char* buffer, std::size_t size) {
-    const std::size_t n = std::min({size, step, bytes.size() - position});
-    bytes.copy(buffer, n, position);
-    position += n;
-    return static_cast<long long>(n);
-  };
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::size_t step = 1 + data[0] % 16;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   // The reader alone, with small limits so that they are reached.
-  std::size_t position = 0;
-  corvane::CsvReader reader(Feed(bytes, step, position), 64, 6);
+  corvane::CsvReader reader(corvane::ReadFromMemory(bytes, step), 64, 6);
   corvane::CsvRecord record;
   std::size_t records = 0;
   std::size_t lastLine = 0;
@@ -44,13 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       kept += record.fields[i].size();
     if (kept > 64) std::abort();
   }
-  if (position != bytes.size()) std::abort();  // everything read
+  if (reader.BytesRead() != static_cast<long long>(bytes.size())) std::abort();  // everything read
 
   // The whole batch: every record after the header gets its row.
-  position = 0;
   std::size_t outputLines = 0;
   corvane::BatchStreams streams;
-  streams.read = Feed(bytes, step, position);
+  streams.read = corvane::ReadFromMemory(bytes, step);
   streams.write = [&](std::string_view out) {
     for (std::size_t at = out.find("\r\n"); at != std::string_view::npos; at = out.find("\r\n", at + 2)) {
       ++outputLines;

@@ -21,16 +21,9 @@ struct BatchOutput {
 };
 
 BatchOutput Batch(const std::string& csv, unsigned jobs, UnitSystem units = UnitSystem::Us) {
-  std::size_t position = 0;
   BatchOutput result{0, "", ""};
   BatchStreams streams;
-  streams.read = [&](char* buffer, std::size_t size) {
-    // Seven bytes at a time: records cross every boundary.
-    const std::size_t n = std::min({size, std::size_t{7}, csv.size() - position});
-    csv.copy(buffer, n, position);
-    position += n;
-    return static_cast<long long>(n);
-  };
+  streams.read = ReadFromMemory(csv, 7);  // records cross every boundary
   streams.write = [&](std::string_view bytes) {
     result.out.append(bytes);
     return true;

@@ -13,15 +13,7 @@ namespace {
 // with "!quote", "!long" or "!fields" marks.
 std::vector<std::string> Records(const std::string& text, std::size_t step = 1 << 16, std::size_t maxBytes = 1000,
                                  std::size_t maxFields = 8) {
-  std::size_t position = 0;
-  CsvReader reader(
-      [&](char* buffer, std::size_t size) {
-        const std::size_t n = std::min({size, step, text.size() - position});
-        text.copy(buffer, n, position);
-        position += n;
-        return static_cast<long long>(n);
-      },
-      maxBytes, maxFields);
+  CsvReader reader(ReadFromMemory(text, step), maxBytes, maxFields);
   std::vector<std::string> out;
   CsvRecord record;
   while (reader.Next(record)) {
