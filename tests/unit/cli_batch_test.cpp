@@ -2,7 +2,8 @@
 // calculator, whatever the workers; flags run as the script would.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <clocale>
 #include <sstream>
 #include <string>
 
@@ -83,6 +84,17 @@ TEST(Batch, HeaderFaultsStopTheBatch) {
   const BatchOutput headerOnly = Batch("\xEF\xBB\xBFpressure,temperature\r\n", 2);
   EXPECT_EQ(headerOnly.status, 0);
   EXPECT_EQ(headerOnly.out.rfind("pressure,temperature,density_lbmol_ft3,", 0), 0u);
+}
+
+TEST(Batch, CommaLocaleChangesNothing) {
+  const std::string csv = "pressure,temperature,eos\n8511.7,289.4,bwrs\n5516.2,244,pr\n";
+  const std::string inC = Batch(csv, 2, UnitSystem::Si).out;
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  const std::string inGerman = Batch(csv, 2, UnitSystem::Si).out;
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(inGerman, inC);
+  EXPECT_EQ(std::count(inC.begin(), inC.end(), '\n'), 3);
 }
 
 TEST(OneShot, FlagsRunAsTheScriptOfTheSameInputsAndAsTheBatchRow) {
