@@ -48,10 +48,11 @@ int RunBatchFiles(const std::string& inputPath, const std::string& outputPath, B
   }
   std::FILE* output = stdout;
   if (outputPath != "-") {
-    // Replacing the input with the output would lose it.
+    // Replacing the input with the output would lose it. (Where the system
+    // gives no inode numbers, st_ino is 0 and nothing can be told.)
     struct stat in {}, out {};
     if (::fstat(input.fd, &in) == 0 && ::stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
-        in.st_ino == out.st_ino && S_ISREG(in.st_mode)) {
+        in.st_ino == out.st_ino && in.st_ino != 0 && S_ISREG(in.st_mode)) {
       std::cerr << "corvane-cli: " << outputPath << " is the input; not overwritten\n";
       CloseInput(input);
       return 2;
