@@ -105,6 +105,26 @@ int RunBatchFiles(const std::string& inputPath, const std::string& outputPath, B
   return status;
 }
 
+// `first` then `text`, broken at blanks into lines of at most 96 characters,
+// each after the first indented by `indent` blanks.
+std::string Wrap(const std::string& first, const std::string& text, std::size_t indent) {
+  std::string out, line = first;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (line.size() + 1 + word.size() > 96) {
+      out += line + "\n";
+      line = std::string(indent, ' ') + word;
+    } else {
+      line += (line.empty() || line.back() == ' ' ? "" : " ") + word;
+    }
+    start = end + 1;
+  }
+  return out + line;
+}
+
 std::string HelpFooter() {
   return "Three ways in:\n"
          "  corvane-cli [SCRIPT]        a script of user actions (standard input for - or none):\n"
@@ -113,11 +133,12 @@ std::string HelpFooter() {
          "  corvane-cli --pressure 1000 --temperature 80 --eos pr --method newton\n"
          "              --gas methane=0.9,ethane=0.1\n"
          "                              one state; prints what the window shows\n"
-         "  corvane-cli --batch IN.csv --out OUT.csv\n"
-         "                              one state a row; columns: " +
-         ColumnNamesList() +
-         "\n\nNames the script language knows: " + ListNames({NameKind::Edit, NameKind::Gas, NameKind::EquationRadio,
-                                                              NameKind::MethodRadio, NameKind::CheckBox}) +
+         "  corvane-cli --batch IN.csv --out OUT.csv\n" +
+         Wrap(std::string(30, ' '), "one state a row; columns: " + ColumnNamesList(), 30) +
+         "\n\n" +
+         Wrap("Names the script language knows:", ListNames({NameKind::Edit, NameKind::Gas, NameKind::EquationRadio,
+                                                              NameKind::MethodRadio, NameKind::CheckBox}),
+              2) +
          "\n\nSI units: kPa = psia x 6.894757293168361; K = (F + 459.67) x 5/9; kmol/m3 = lbmol/ft3 x\n"
          "16.018463373960138; m3/kg = ft3/lbm x 0.062427960576144611; kg/kmol = lbm/lbmol; mPa s = cP;\n"
          "kJ/kg = BTU/lbm x 2.326; kJ/(kg K) = BTU/(lbm R) x 4.1868; K/kPa = R/psi x (5/9) / 6.894757293168361.\n";
