@@ -15,6 +15,11 @@ namespace {
 // Rows travel in chunks: small enough that output follows input closely,
 // large enough that handing them over costs little.
 constexpr std::size_t kChunkRows = 256;
+// A chunk also ends once this much input went into it, so that long rows
+// cannot make the chunks in flight large.
+constexpr long long kChunkInputBytes = 1 << 20;
+// A field that grew beyond this for a long row gives its memory back.
+constexpr std::size_t kKeptFieldCapacity = 1 << 16;
 
 struct Chunk {
   std::vector<CsvRecord> records;
@@ -30,13 +35,17 @@ struct Chunk {
 // rows that trickle in are answered as they come.
 bool FillChunk(CsvReader& reader, Chunk& chunk) {
   chunk.count = 0;
+  if (chunk.output.capacity() > 4 * static_cast<std::size_t>(kChunkInputBytes)) std::string().swap(chunk.output);
   chunk.output.clear();
   chunk.malformed = false;
   chunk.done = false;
   bool more = true;
+  const long long start = reader.BytesRead();
   while (chunk.count < kChunkRows) {
-    if (chunk.count > 0 && reader.NeedsInput()) break;
+    if (chunk.count > 0 && (reader.NeedsInput() || reader.BytesRead() - start > kChunkInputBytes)) break;
     if (chunk.records.size() <= chunk.count) chunk.records.emplace_back();
+    for (std::string& field : chunk.records[chunk.count].fields)
+      if (field.capacity() > kKeptFieldCapacity) std::string().swap(field);
     if (!reader.Next(chunk.records[chunk.count])) {
       more = false;
       break;
