@@ -94,11 +94,11 @@ std::string StateText(ColumnKind kind, std::string_view field, UnitSystem units)
 }
 
 std::optional<std::string> BatchRowWorker::ReadRow(const CsvRecord& record) {
-  const std::string line = "line " + std::to_string(record.line);
-  if (record.tooLong) return line + ": the row is too long";
-  if (record.unterminatedQuote) return line + ": the input ends inside a quoted field";
+  auto line = [&] { return "line " + std::to_string(record.line); };
+  if (record.tooLong) return line() + ": the row is too long";
+  if (record.unterminatedQuote) return line() + ": the input ends inside a quoted field";
   if (record.fieldCount != plan_.columns.size())
-    return line + ": " + std::to_string(record.fieldCount) + " fields where the header has " +
+    return line() + ": " + std::to_string(record.fieldCount) + " fields where the header has " +
            std::to_string(plan_.columns.size());
   inputs_.Clear();
   for (std::size_t i = 0; i < plan_.columns.size(); ++i) {
@@ -106,7 +106,7 @@ std::optional<std::string> BatchRowWorker::ReadRow(const CsvRecord& record) {
     const std::string_view value = TrimBlanks(record.fields[i]);
     if (value.empty()) continue;  // as the flags or the start-up state say
     auto fault = [&](std::string_view what) {
-      return line + ", column " + column.name + ": " + Quoted(record.fields[i]) + " " + std::string(what);
+      return line() + ", column " + column.name + ": " + Quoted(record.fields[i]) + " " + std::string(what);
     };
     switch (column.kind) {
       case ColumnKind::Pressure:
