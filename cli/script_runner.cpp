@@ -7,6 +7,7 @@
 
 #include "app/calc_dlg.h"
 #include "cli/control_names.h"
+#include "cli/csv_text.h"
 #include "cli/shown_text.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
@@ -19,12 +20,6 @@ const ControlName* FindName(std::string_view name) { return FindControlName(name
 // An unknown name, and the names the command would take instead.
 std::string UnknownName(std::string_view name, std::initializer_list<NameKind> kinds) {
   return "unknown name \"" + std::string(name) + "\" (" + ListNames(kinds) + ")";
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
 }
 
 class ScriptRunner {
