@@ -21,7 +21,8 @@ struct BatchOutput {
   std::string error;
 };
 
-BatchOutput Batch(const std::string& csv, unsigned jobs, UnitSystem units = UnitSystem::Us) {
+BatchOutput Batch(const std::string& csv, unsigned jobs, UnitSystem units = UnitSystem::Us,
+                  const char* gas = nullptr) {
   BatchOutput result{0, "", ""};
   BatchStreams streams;
   streams.read = ReadFromMemory(csv, 7);  // records cross every boundary
@@ -32,6 +33,9 @@ BatchOutput Batch(const std::string& csv, unsigned jobs, UnitSystem units = Unit
   BatchSettings settings;
   settings.jobs = jobs;
   settings.units = units;
+  if (gas != nullptr) {
+    EXPECT_FALSE(ParseGasList(gas, settings.gas.emplace()));
+  }
   result.status = RunBatch(settings, streams, result.error);
   return result;
 }
@@ -75,6 +79,20 @@ TEST(Batch, RowsAreIndependentAndTheOutputIsTheSameForAnyNumberOfWorkers) {
   EXPECT_NE(one.out.find("line 10, column eos: \"\"xyz\"\" is not bwrs, pr or rks"), std::string::npos);
   EXPECT_NE(one.out.find("line 11: 9 fields where the header has 8"), std::string::npos);
   EXPECT_NE(one.out.find(",\"Pressure < 14.7 or > 3000.0 psia, run aborted\"\r\n"), std::string::npos);
+}
+
+TEST(Batch, GasesWithoutAColumnAreZeroOrWhatGasSays) {
+  auto rows = [](const BatchOutput& b) { return b.out.substr(b.out.find('\n') + 1); };
+  // Methane 0.9 and ethane 0.1 in four ways; the start-up gas is another mixture.
+  const std::string withColumns = rows(Batch("pressure,temperature,methane,ethane\n1000,80,0.9,0.1\n", 1));
+  EXPECT_EQ(rows(Batch("pressure,temperature,ethane\n1000,80,\n", 1, UnitSystem::Us, "methane=0.9,ethane=0.1")),
+            "1000,80,," + withColumns.substr(std::string("1000,80,0.9,0.1,").size()));
+  EXPECT_EQ(rows(Batch("pressure,temperature,methane\n1000,80,0.9\n", 1, UnitSystem::Us, "methane=0.5,ethane=0.1")),
+            "1000,80,0.9," + withColumns.substr(std::string("1000,80,0.9,0.1,").size()));
+  EXPECT_NE(rows(Batch("pressure,temperature\n1000,80\n", 1)).substr(7), withColumns.substr(15));
+  // Ethane alone, the other gases 0: refused by the sum test.
+  EXPECT_NE(rows(Batch("pressure,temperature,ethane\n1000,80,0.1\n", 1)).find("Mixture component sum"),
+            std::string::npos);
 }
 
 TEST(Batch, HeaderFaultsStopTheBatch) {
