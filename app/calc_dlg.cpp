@@ -134,6 +134,6 @@ void CCalcDlg::OnEditChanged(int id) {
 void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
 void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
 
-double CCalcDlg::ReadNumber(int id) const { return ParseNumber(surface_.GetText(id)); }
+double CCalcDlg::ReadNumber(int id) const { return surface_.GetNumber(id); }
 
 }  // namespace corvane

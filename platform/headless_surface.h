@@ -3,7 +3,6 @@
 // optional listener; file dialogs are answered by the caller beforehand.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +25,8 @@ class HeadlessSurface : public DialogSurface {
 
   std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override;
+  // Read once per text: a run reads the fifteen fractions several times.
+  double GetNumber(int id) const override;
   bool IsChecked(int id) const override;
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -39,6 +40,11 @@ class HeadlessSurface : public DialogSurface {
   // path whose last component holds no "." gets ".dat", as the dialog's
   // default extension does. Without an answer the dialog is cancelled.
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
+
+  // Remembers every control's text and check; Revert puts back those changed
+  // since, so one surface can start many runs from the same state.
+  void Checkpoint();
+  void Revert();
 
   std::function<void(const ShownMessage&)> onMessage;
   std::function<void(const std::array<std::string, 11>&)> onConstants;
@@ -55,8 +61,20 @@ class HeadlessSurface : public DialogSurface {
     int radioGroup = 0;
     std::string text;
     bool checked = false;
+    bool changed = false;  // since the checkpoint
+    mutable bool numberKnown = false;
+    mutable double number = 0;  // what text reads as, when numberKnown
   };
-  std::map<int, Control> controls_;
+  // The control with `id`, or nullptr.
+  Control* Find(int id);
+  const Control* Find(int id) const;
+  void MarkChanged(Control& control);
+  std::vector<Control> controls_;
+  // controls_'s index of each id from 0 to the largest, -1 where none: the
+  // run reads the edits often enough for the lookup to count.
+  std::vector<short> indexById_;
+  std::vector<Control> checkpoint_;
+  std::vector<std::size_t> changedSinceCheckpoint_;
   std::optional<std::string> nextFileAnswer_;
 };
 
