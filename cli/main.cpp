@@ -153,6 +153,9 @@ int main(int argc, char** argv) {
   UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
   CLI::App app{"corvane-cli: the Corvane calculator of natural-gas properties, without a window.", "corvane-cli"};
+  // A script path such as /tmp/run.txt is a path on every system, never a
+  // Windows-style "/option".
+  app.allow_windows_style_options(false);
   app.set_version_flag("--version", std::string("corvane-cli ") + CORVANE_VERSION);
   app.footer(HelpFooter());
 

@@ -14,3 +14,12 @@ if(CMAKE_CROSSCOMPILING AND CORVANE_WINE)
   set(CORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CORVANE_WINEPREFIX} WINEDEBUG=-all ${CORVANE_WINE})
 endif()
+
+# CLI11 is header-only: the Linux package's headers serve the cross-build
+# too, seen through a folder of their own so that no other Linux header is
+# ever in reach of the Windows compiler.
+set(CORVANE_CLI11_ROOT ${CMAKE_BINARY_DIR}/cli11-include)
+file(MAKE_DIRECTORY ${CORVANE_CLI11_ROOT})
+file(CREATE_LINK /usr/include/CLI ${CORVANE_CLI11_ROOT}/CLI SYMBOLIC)
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${CORVANE_CLI11_ROOT})
