@@ -22,7 +22,8 @@ class DialogSurface {
   // The text of a control (edit, static, label) by id.
   virtual std::string GetText(int id) const = 0;
   // Sets a control's text. Setting an edit's text raises its change
-  // notification at once, exactly as typing does.
+  // notification at once, exactly as typing does; an edit keeps at most
+  // res::kEditTextLimit characters of it.
   virtual void SetText(int id, std::string_view text) = 0;
 
   // Radio buttons and check boxes. Checking a radio button unchecks the

@@ -20,8 +20,12 @@ std::string HeadlessSurface::GetText(int id) const {
 void HeadlessSurface::SetText(int id, std::string_view text) {
   const auto it = controls_.find(id);
   if (it == controls_.end()) return;
-  it->second.text.assign(text);
-  if (it->second.kind == res::ControlKind::Edit) NotifyEditChanged(id);
+  if (it->second.kind != res::ControlKind::Edit) {
+    it->second.text.assign(text);
+    return;
+  }
+  it->second.text.assign(text.substr(0, res::kEditTextLimit));
+  NotifyEditChanged(id);
 }
 
 bool HeadlessSurface::IsChecked(int id) const {
