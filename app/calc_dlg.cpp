@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "res/dialogs.h"
 #include "text/number_text.h"
@@ -134,6 +135,17 @@ void CCalcDlg::OnEditChanged(int id) {
 void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
 void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
 
-double CCalcDlg::ReadNumber(int id) const { return ParseNumber(surface_.GetText(id)); }
+// A run reads each fraction several times and every edit change reads all
+// fifteen: an edit whose text is unchanged since it was last read keeps its
+// value, so a long text is parsed once, not at every read.
+double CCalcDlg::ReadNumber(int id) const {
+  std::string text = surface_.GetText(id);
+  ParsedText& parsed = parsedTexts_[id];  // starts as "", which reads as 0
+  if (parsed.text != text) {
+    parsed.value = ParseNumber(text);
+    parsed.text = std::move(text);
+  }
+  return parsed.value;
+}
 
 }  // namespace corvane

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <string>
 
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
@@ -150,6 +152,11 @@ class CCalcDlg {
  private:
   // Reads an edit's text as a number.
   double ReadNumber(int id) const;
+  struct ParsedText {
+    std::string text;
+    double value = 0;
+  };
+  mutable std::map<int, ParsedText> parsedTexts_;  // by edit id: the last text read and its value
   // The fraction edits in entryFractions order.
   static const std::array<int, 15>& EntryOrderEdits();
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
