@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/dialog_surface.h"
@@ -161,6 +162,9 @@ class CCalcDlg {
   static const std::array<int, 15>& EntryOrderEdits();
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
   int SolveCubicEquation(std::int8_t eos);
+  // Where the report record being written began (its file's length before
+  // it), once its header and composition are in; see WriteReportResults.
+  std::optional<std::uintmax_t> reportRecordStart_;
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;

@@ -1,8 +1,10 @@
 #include "files/file_access.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -66,12 +68,20 @@ std::optional<OpenFile> OpenFile::OpenForReading(const std::string& path) {
   return OpenFile(file);
 }
 
-OpenFile::OpenFile(OpenFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
+OpenFile::OpenFile(std::FILE* file) : file_(file) {
+  struct stat status {};
+  if (::fstat(::fileno(file_), &status) == 0 && S_ISREG(status.st_mode))
+    lengthAtOpen_ = static_cast<std::uintmax_t>(status.st_size);
+}
+
+OpenFile::OpenFile(OpenFile&& other) noexcept
+    : file_(std::exchange(other.file_, nullptr)), lengthAtOpen_(other.lengthAtOpen_) {}
 
 OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
   if (this != &other) {
     if (file_ != nullptr) std::fclose(file_);
     file_ = std::exchange(other.file_, nullptr);
+    lengthAtOpen_ = other.lengthAtOpen_;
   }
   return *this;
 }
@@ -80,14 +90,36 @@ OpenFile::~OpenFile() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-bool OpenFile::Write(std::string_view bytes) {
-  if (bytes.empty()) return true;
-  return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+bool OpenFile::Write(std::string_view bytes) { return WriteAll(bytes.data(), bytes.size()); }
+
+bool OpenFile::Write(std::span<const unsigned char> bytes) { return WriteAll(bytes.data(), bytes.size()); }
+
+// Straight to the descriptor: a buffered stream would report a full disk
+// only when closed, and keep the bytes it could not write to try again.
+bool OpenFile::WriteAll(const void* data, std::size_t size) {
+  const int fd = ::fileno(file_);
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t written = ::write(fd, next, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      CutBackTo(lengthAtOpen_);
+      return false;
+    }
+    next += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
 }
 
-bool OpenFile::Write(std::span<const unsigned char> bytes) {
-  if (bytes.empty()) return true;
-  return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+void OpenFile::CutBackTo(std::uintmax_t length) {
+  const int fd = ::fileno(file_);
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return;
+  if (static_cast<std::uintmax_t>(status.st_size) > length) {
+    // Nothing more can be done if even this fails; the caller reports no error either way.
+    [[maybe_unused]] const int ignored = ::ftruncate(fd, static_cast<off_t>(length));
+  }
 }
 
 std::size_t OpenFile::Read(std::span<unsigned char> bytes) {

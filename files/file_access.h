@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -31,16 +32,25 @@ class OpenFile {
   OpenFile& operator=(const OpenFile&) = delete;
   ~OpenFile();
 
-  // Writes the bytes as they are (no line-end translation); false when not
-  // all of them reached the file.
+  // Writes the bytes as they are (no line-end translation), all or none:
+  // when not all of them reach the file (a full disk, a file size limit, a
+  // device that takes nothing) the file is cut back to the length it had
+  // when it was opened, and the answer is false.
   bool Write(std::string_view bytes);
   bool Write(std::span<const unsigned char> bytes);
+  // The file's length when it was opened (0 after Create), bytes.
+  std::uintmax_t LengthAtOpen() const { return lengthAtOpen_; }
+  // Cuts a regular file back to `length` bytes, never lengthening it: for
+  // undoing what an earlier open of the same file wrote.
+  void CutBackTo(std::uintmax_t length);
   // Reads up to bytes.size() bytes; the count read (short at the end of the file).
   std::size_t Read(std::span<unsigned char> bytes);
 
  private:
-  explicit OpenFile(std::FILE* file) : file_(file) {}
+  explicit OpenFile(std::FILE* file);
+  bool WriteAll(const void* data, std::size_t size);
   std::FILE* file_ = nullptr;
+  std::uintmax_t lengthAtOpen_ = 0;
 };
 
 // Whether `path` may name a file at all (see above); says nothing about
