@@ -11,8 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "app/calc_dlg.h"
-#include "platform/headless_surface.h"
+#include "dialog_fixture.h"
 #include "res/dialogs.h"
 #include "temp_dir.h"
 
@@ -68,14 +67,8 @@ class FileFaults : public ::testing::Test {
     dlg.OnRun();
     return surface.GetText(res::IDC_MOLAR_DENSITY) == "0.19757" && surface.messages.empty();
   }
-  void Save(const std::string& path) {
-    surface.AnswerNextFileDialog(path);
-    dlg.OnCommand(res::IDC_SAVE);
-  }
-  void Recall(const std::string& path) {
-    surface.AnswerNextFileDialog(path);
-    dlg.OnCommand(res::IDC_RECALL);
-  }
+  void Save(const std::string& path) { PressFileButton(surface, dlg, res::IDC_SAVE, path); }
+  void Recall(const std::string& path) { PressFileButton(surface, dlg, res::IDC_RECALL, path); }
 
   TempDir dir;
   std::string report = dir / "report.txt";
