@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
@@ -161,14 +163,17 @@ class CCalcDlg {
   static const std::array<int, 15>& EntryOrderEdits();
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
   int SolveCubicEquation(std::int8_t eos);
+  // Where the report record being written began (its file's length before
+  // it), once its header and composition are in; see WriteReportResults.
+  std::optional<std::uintmax_t> reportRecordStart_;
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
 
-  // BWRS routing: the density solution into the working members, results
-  // and note; and the probe slot a false-position root or an enthalpy goes
+  // BWRS routing: the density solution into the working members and
+  // results (false, nothing stored, when it would be impossible), the note; and the probe slot a false-position root or an enthalpy goes
   // to while a probe flag is set (nullptr: the main results).
-  void StoreBwrsDensitySolution(double density);
+  bool StoreBwrsDensitySolution(double density);
   void SetMethodNote(const char* method, const char* root, unsigned count);
   double* FpProbeDensitySlot();
   double EnthalpyProbeDensity() const;

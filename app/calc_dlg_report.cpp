@@ -13,6 +13,7 @@
 namespace corvane {
 
 void CCalcDlg::WriteReportInputs() {
+  reportRecordStart_.reset();
   const std::string name = surface_.GetText(res::IDC_REPORT_FILE);
   std::optional<OpenFile> file;
   if (!surface_.IsChecked(res::IDC_APPEND) && reportFileIsNew == 1) {
@@ -24,10 +25,15 @@ void CCalcDlg::WriteReportInputs() {
     file = OpenFile::OpenForAppending(name);
   }
   if (!file) return;
-  file->Write(ReportHeaderAndComposition(eosChoice, solveMethod, entryFractions));
+  if (file->Write(ReportHeaderAndComposition(eosChoice, solveMethod, entryFractions)))
+    reportRecordStart_ = file->LengthAtOpen();
 }
 
+// A record is whole or absent: the results go only under their own header
+// and composition, and when they do not fit, the header and composition go
+// too, so that the next record does not follow half of this one.
 void CCalcDlg::WriteReportResults() {
+  if (!reportRecordStart_) return;
   std::optional<OpenFile> file = OpenFile::OpenForAppending(surface_.GetText(res::IDC_REPORT_FILE));
   if (!file) return;
   ReportResultValues values;
@@ -47,7 +53,7 @@ void CCalcDlg::WriteReportResults() {
   values.viscosityRequested = viscosityRequested;
   values.cpRequested = cpRequested;
   values.jtRequested = jtRequested;
-  file->Write(ReportResultsBlock(values));
+  if (!file->Write(ReportResultsBlock(values))) file->CutBackTo(*reportRecordStart_);
 }
 
 }  // namespace corvane

@@ -35,12 +35,17 @@ std::optional<OpenFile> OpenFile::OpenForReading(const std::string& path) {
   return Adopt(OpenUsable(path, file_open::Mode::kRead));
 }
 
-OpenFile::OpenFile(OpenFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
+OpenFile::OpenFile(std::FILE* file)
+    : file_(file), lengthAtOpen_(file_open::RegularFileLength(file).value_or(0)) {}
+
+OpenFile::OpenFile(OpenFile&& other) noexcept
+    : file_(std::exchange(other.file_, nullptr)), lengthAtOpen_(other.lengthAtOpen_) {}
 
 OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
   if (this != &other) {
     if (file_ != nullptr) std::fclose(file_);
     file_ = std::exchange(other.file_, nullptr);
+    lengthAtOpen_ = other.lengthAtOpen_;
   }
   return *this;
 }
@@ -50,13 +55,20 @@ OpenFile::~OpenFile() {
 }
 
 bool OpenFile::Write(std::string_view bytes) {
-  if (bytes.empty()) return true;
-  return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+  if (file_open::WriteDirect(file_, bytes.data(), bytes.size())) return true;
+  CutBackTo(lengthAtOpen_);
+  return false;
 }
 
 bool OpenFile::Write(std::span<const unsigned char> bytes) {
-  if (bytes.empty()) return true;
-  return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+  if (file_open::WriteDirect(file_, bytes.data(), bytes.size())) return true;
+  CutBackTo(lengthAtOpen_);
+  return false;
+}
+
+void OpenFile::CutBackTo(std::uintmax_t length) {
+  const std::optional<std::uintmax_t> current = file_open::RegularFileLength(file_);
+  if (current && *current > length) file_open::Truncate(file_, length);
 }
 
 std::size_t OpenFile::Read(std::span<unsigned char> bytes) {

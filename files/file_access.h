@@ -2,14 +2,13 @@
 //
 // A name names a file only when it is not empty, holds no NUL byte (the C
 // library would silently open the shorter name before it) and is not a
-// directory (which Linux would open for reading). Only a file that can be
-// opened at once is opened: never a named pipe waiting for its other end,
-// and on Windows nothing but a file on a disk. Every open that fails,
+// directory (which Linux would open for reading). Every open that fails,
 // for whatever reason, is simply "not opened": the callers then change
 // nothing and show no message.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -33,17 +32,25 @@ class OpenFile {
   OpenFile& operator=(const OpenFile&) = delete;
   ~OpenFile();
 
-  // Writes the bytes as they are (no line-end translation); false when not
-  // all of them reached the file.
+  // Writes the bytes as they are (no line-end translation), all or none:
+  // when not all of them reach the file (a full disk, a file size limit, a
+  // device that takes nothing) the file is cut back to the length it had
+  // when it was opened, and the answer is false.
   bool Write(std::string_view bytes);
   bool Write(std::span<const unsigned char> bytes);
+  // The file's length when it was opened (0 after Create), bytes.
+  std::uintmax_t LengthAtOpen() const { return lengthAtOpen_; }
+  // Cuts a regular file back to `length` bytes, never lengthening it: for
+  // undoing what an earlier open of the same file wrote.
+  void CutBackTo(std::uintmax_t length);
   // Reads up to bytes.size() bytes; the count read (short at the end of the file).
   std::size_t Read(std::span<unsigned char> bytes);
 
  private:
-  explicit OpenFile(std::FILE* file) : file_(file) {}
+  explicit OpenFile(std::FILE* file);
   static std::optional<OpenFile> Adopt(std::FILE* file);  // nothing for nullptr
   std::FILE* file_ = nullptr;
+  std::uintmax_t lengthAtOpen_ = 0;
 };
 
 // Whether `path` may name a file at all (see above); says nothing about

@@ -1,5 +1,8 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <system_error>
@@ -38,6 +41,30 @@ std::FILE* Open(const std::string& path, Mode mode) {
 bool IsDirectory(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_directory(std::filesystem::path(path), error);
+}
+
+std::optional<std::uintmax_t> RegularFileLength(std::FILE* file) {
+  struct stat status {};
+  if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return static_cast<std::uintmax_t>(status.st_size);
+}
+
+bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
+  const int fd = ::fileno(file);
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t written = ::write(fd, next, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    next += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+void Truncate(std::FILE* file, std::uintmax_t length) {
+  // Nothing more can be done if even this fails; the caller reports no error either way.
+  [[maybe_unused]] const int ignored = ::ftruncate(::fileno(file), static_cast<off_t>(length));
 }
 
 }  // namespace corvane::file_open

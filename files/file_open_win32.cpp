@@ -2,6 +2,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "files/file_open.h"
@@ -52,6 +53,32 @@ bool IsDirectory(const std::string& path) {
   if (!name) return false;
   const DWORD attributes = ::GetFileAttributesW(name->c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::uintmax_t> RegularFileLength(std::FILE* file) {
+  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+  LARGE_INTEGER size{};
+  if (handle == INVALID_HANDLE_VALUE || ::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileSizeEx(handle, &size))
+    return std::nullopt;
+  return static_cast<std::uintmax_t>(size.QuadPart);
+}
+
+bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
+  const int fd = ::_fileno(file);
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30));
+    const int written = ::_write(fd, next, chunk);
+    if (written <= 0) return false;
+    next += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+void Truncate(std::FILE* file, std::uintmax_t length) {
+  // Nothing more can be done if even this fails; the caller reports no error either way.
+  [[maybe_unused]] const errno_t ignored = ::_chsize_s(::_fileno(file), static_cast<long long>(length));
 }
 
 }  // namespace corvane::file_open

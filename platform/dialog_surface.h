@@ -4,9 +4,11 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "text/number_text.h"
 
@@ -24,11 +26,23 @@ class DialogSurface {
   // The text of a control (edit, static, label) by id.
   virtual std::string GetText(int id) const = 0;
   // Sets a control's text. Setting an edit's text raises its change
-  // notification at once, exactly as typing does.
+  // notification at once, exactly as typing does; an edit keeps at most
+  // res::kEditTextLimit characters of it.
   virtual void SetText(int id, std::string_view text) = 0;
-  // The number an edit's text reads as (ParseNumber). A surface may keep
-  // the value while the text stays the same.
-  virtual double GetNumber(int id) const { return ParseNumber(GetText(id)); }
+  // The number an edit's text reads as (ParseNumber). A run reads each
+  // fraction several times and every edit change reads all fifteen: an edit
+  // whose text is unchanged since it was last read keeps its value, so a
+  // long text is parsed once, not at every read. A surface that knows when
+  // its texts change may keep the value more cheaply.
+  virtual double GetNumber(int id) const {
+    std::string text = GetText(id);
+    ParsedText& parsed = parsedTexts_[id];  // starts as "", which reads as 0
+    if (parsed.text != text) {
+      parsed.value = ParseNumber(text);
+      parsed.text = std::move(text);
+    }
+    return parsed.value;
+  }
 
   // Radio buttons and check boxes. Checking a radio button unchecks the
   // others of its group.
@@ -61,6 +75,11 @@ class DialogSurface {
 
  private:
   EditChangedHandler editChanged_;
+  struct ParsedText {
+    std::string text;
+    double value = 0;
+  };
+  mutable std::map<int, ParsedText> parsedTexts_;  // by edit id: the last text read and its value
 };
 
 }  // namespace corvane

@@ -46,7 +46,8 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   Control* control = Find(id);
   if (control == nullptr) return;
   MarkChanged(*control);
-  control->text.assign(text);
+  // An edit holds at most the edit control's limit, as in every face.
+  control->text.assign(control->kind == res::ControlKind::Edit ? text.substr(0, res::kEditTextLimit) : text);
   control->numberKnown = false;
   if (control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
 }

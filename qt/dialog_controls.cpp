@@ -35,7 +35,11 @@ QWidget* CreateControl(const res::ControlSpec& resource, QWidget* parent, const 
       label->setAlignment(LabelAlignment(resource.align));
       return label;
     }
-    case res::ControlKind::Edit: return new QLineEdit(parent);
+    case res::ControlKind::Edit: {
+      auto* edit = new QLineEdit(parent);
+      edit->setMaxLength(res::kEditTextLimit);  // cuts set texts too
+      return edit;
+    }
     case res::ControlKind::RadioButton: return new QRadioButton(text, parent);
     case res::ControlKind::CheckBox: return new QCheckBox(text, parent);
     case res::ControlKind::PushButton: {

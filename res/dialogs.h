@@ -19,6 +19,14 @@ struct DialogRect {
   int x, y, w, h;
 };
 
+// The most characters an edit holds, as an edit control holds by default.
+// Every face keeps to it, for typed and for set texts alike (a set text is
+// cut to it), so that reading the edits costs a bounded time however long a
+// text the user pastes or a script sets. The headless surface counts bytes,
+// the Qt window UTF-16 units; a Win32 edit limits typing only, so its face
+// cuts what it sets.
+constexpr int kEditTextLimit = 32767;
+
 struct ControlSpec {
   int id;  // IDC_STATIC for controls no handler addresses
   ControlKind kind;

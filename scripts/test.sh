@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test twice: a normal build, then a build
-# under AddressSanitizer and UndefinedBehaviorSanitizer; then cross-builds
-# the Windows programs and runs their tests under Wine.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then runs every
+# fuzz target for 20 seconds; then cross-builds the Windows programs and
+# runs their tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -16,5 +17,8 @@ cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize -j "$jobs" --output-on-failure
 
+# Every fuzz target for a short fixed time (clang, sanitized).
+bash scripts/fuzz.sh 20
+
 bash scripts/test-windows.sh
-echo "All tests passed: normal and sanitized Linux builds, and Windows under Wine."
+echo "All tests passed: normal and sanitized Linux builds, fuzzing, and Windows under Wine."

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "thermo/work_counts.h"
+
 namespace corvane {
 
 BwrsIsotherm::BwrsIsotherm(const MixtureCoefficients& m, double R, double T)
@@ -14,6 +16,7 @@ BwrsIsotherm::BwrsIsotherm(const MixtureCoefficients& m, double R, double T)
 }
 
 double BwrsIsotherm::Pressure(double rho) const {
+  ++threadWorkCounts.bwrsPressures;
   const double rho2 = rho * rho;
   const double rho3 = rho2 * rho;
   const double rho6 = rho3 * rho3;

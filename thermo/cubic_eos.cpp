@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "thermo/work_counts.h"
+
 namespace corvane {
 
 namespace {
@@ -63,6 +65,7 @@ std::optional<CubicEquation> MakeCubicEquation(const CubicEquationForm& form, co
 }
 
 std::optional<double> CubicPressure(const CubicEquation& eq, double volume) {
+  ++threadWorkCounts.cubicEvaluations;
   const double free = volume - eq.b;
   const double attractive = eq.form->denominator(volume, eq.b);
   if (!Finite(volume) || free == 0.0 || attractive == 0.0 || !Finite(attractive)) return std::nullopt;
@@ -72,6 +75,7 @@ std::optional<double> CubicPressure(const CubicEquation& eq, double volume) {
 }
 
 std::optional<double> CubicPressureSlope(const CubicEquation& eq, double volume) {
+  ++threadWorkCounts.cubicEvaluations;
   const double free = volume - eq.b;
   const double freeSquared = free * free;
   const double attractive = eq.form->denominator(volume, eq.b);

@@ -16,11 +16,6 @@ constexpr double kJcStartStep = 0.1;         // fraction of V
 constexpr double kJcStepDivisor = 0.1;       // applied after each overshoot
 constexpr double kJcTolerance = 0.1;         // psia
 constexpr int kJcCountLimit = 100;
-// The inner march does not look at the count. Once the count has passed the
-// limit the outcome is settled (a failure, with nothing shown but the note),
-// so a march that would otherwise run on for ever, with a step too small to
-// move V, is stopped here instead of hanging the window.
-constexpr int kJcMarchSafetyLimit = 1'000'000;
 
 // False position.
 constexpr double kFpHighFactor = 1.1;  // V_hi = 1.1 R T / P
@@ -50,7 +45,11 @@ CubicRoot SolveCubicJohnsonCulver(const CubicEquation& eq, double pressure) {
   for (;;) {
     double p = 0.0;
     do {
-      if (n >= kJcMarchSafetyLimit) return Ended(v, n, kJcCountLimit);
+      // The inner march does not look at the count, but once the count has
+      // reached the limit the outcome is settled: a failure, with nothing
+      // shown but the note. Going on could only cost time (with a step too
+      // small to move V, for ever), so the march ends here.
+      if (n >= kJcCountLimit) return Ended(v, n, kJcCountLimit);
       ++n;
       dv = step * v;
       v = v + dv;

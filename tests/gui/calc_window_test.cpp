@@ -196,6 +196,19 @@ class CalcWindowTest : public QObject {
     QVERIFY2(DifferenceFromTwin().isEmpty(), qPrintable(DifferenceFromTwin()));
   }
 
+  // A pasted or set text longer than an edit holds is cut alike in both faces.
+  void aLongTextIsCutToWhatAnEditHolds() {
+    auto* edit = qobject_cast<QLineEdit*>(W(IDC_METHANE));
+    edit->selectAll();
+    edit->insert(QString(40000, QLatin1Char('1')));  // as a paste does
+    window_->SetText(IDC_ETHANE, std::string(40000, '2'));
+    QCOMPARE(Text(IDC_METHANE).size(), kEditTextLimit);
+    QCOMPARE(Text(IDC_ETHANE).size(), kEditTextLimit);
+    twin_->surface.SetText(IDC_METHANE, std::string(40000, '1'));
+    twin_->surface.SetText(IDC_ETHANE, std::string(40000, '2'));
+    QVERIFY2(DifferenceFromTwin().isEmpty(), qPrintable(DifferenceFromTwin()));
+  }
+
   void runAtStartUpShowsWhatTheCliShows() {
     const std::vector<SeenMessage> seen = Menu(ID_RUN);
     twin_->dlg.OnCommand(ID_RUN);

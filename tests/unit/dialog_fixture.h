@@ -13,6 +13,12 @@
 
 namespace corvane {
 
+// Presses Save or Recall with its file dialog answered by `path`.
+inline void PressFileButton(HeadlessSurface& surface, CCalcDlg& dlg, int button, const std::string& path) {
+  surface.AnswerNextFileDialog(path);
+  dlg.OnCommand(button);
+}
+
 class DialogTest : public ::testing::Test {
  protected:
   DialogTest() : dlg(surface) { dlg.OnInitDialog(); }

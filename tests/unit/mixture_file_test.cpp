@@ -31,14 +31,8 @@ std::string FileOf(std::initializer_list<double> values) {
 
 class MixtureFile : public DialogTest {
  protected:
-  void Save(const std::string& path) {
-    surface.AnswerNextFileDialog(path);
-    dlg.OnCommand(res::IDC_SAVE);
-  }
-  void Recall(const std::string& path) {
-    surface.AnswerNextFileDialog(path);
-    dlg.OnCommand(res::IDC_RECALL);
-  }
+  void Save(const std::string& path) { PressFileButton(surface, dlg, res::IDC_SAVE, path); }
+  void Recall(const std::string& path) { PressFileButton(surface, dlg, res::IDC_RECALL, path); }
   // The fifteen edit texts in entry order.
   std::string Texts() const {
     std::string all;

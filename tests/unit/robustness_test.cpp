@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "cli/script_runner.h"
+#include "res/dialogs.h"
 #include "temp_dir.h"
 #include "text/number_text.h"
 
@@ -366,7 +367,9 @@ class Checker {
       SCOPED_TRACE("command " + std::to_string(i) + ": " + command + " " + rest.substr(0, 60));
       if (command == "set") {
         const std::size_t nameEnd = rest.find(' ');
-        model_.edits[rest.substr(0, nameEnd)] = nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1);
+        // An edit keeps what fits in it.
+        model_.edits[rest.substr(0, nameEnd)] =
+            nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1, res::kEditTextLimit);
       } else if (command == "check" || command == "uncheck") {
         Press(Trim(rest), command == "check");
       } else if (command == "reset") {
