@@ -121,8 +121,9 @@ std::optional<double> ExactPower(double x, double y) {
   if (x > kOverflowArgument) return kInfinity;
   if (x < kUnderflowArgument) return 0.0;
   if (std::fabs(x) < 0x1p-54) return 1.0;  // e^x lies within a quarter ulp of 1
-  double r;
-  if (std::fabs(x) < 707 && ExpKernelAnyRange(x, 0.0, 0.0, r)) return r;
+  if (std::fabs(x) < 707) {
+    if (const double r = ExpKernelAnyRange(x, 0.0, 0.0); r >= 0) return r;
+  }
   return ExpAccurate(x);  // and results next to overflow or subnormal
 }
 
@@ -145,8 +146,7 @@ double PowOfMagnitude(double ax, double y) {
   if (std::fabs(estimate) < 0x1p-55) return 1.0;
   if (std::fabs(estimate) < 707) {
     const DoubleDouble t = TwoProduct(y, logX.hi);
-    double r;
-    if (ExpKernelAnyRange(t.hi, t.lo + y * logX.lo, std::fabs(t.hi) * 0x1p-67, r)) return r;
+    if (const double r = ExpKernelAnyRange(t.hi, t.lo + y * logX.lo, std::fabs(t.hi) * 0x1p-67); r >= 0) return r;
   }
   if (const std::optional<double> exact = ExactPower(ax, y)) return *exact;
   return Accurate([ax, y](int limbs) { return wide::Pow(ax, y, limbs); });
@@ -174,8 +174,7 @@ double PowOfMagnitude(double ax, double y) {
 double Exp(double x) {
   const double ax = std::fabs(x);
   if (ax < 600 && ax >= 0x1p-54) [[likely]] {
-    double r;
-    if (ExpKernel(x, 0.0, 0.0, r)) return r;
+    if (const double r = ExpKernel(x, 0.0, 0.0); r >= 0) return r;
     return ExpAccurate(x);
   }
   return ExpOutsideKernel(x);
@@ -196,8 +195,7 @@ double Pow(double x, double y) {
     const double estimate = std::fabs(y * logX.hi);
     if (estimate < 600 && estimate > 0x1p-55) {
       const DoubleDouble t = TwoProduct(y, logX.hi);
-      double r;
-      if (ExpKernel(t.hi, t.lo + y * logX.lo, std::fabs(t.hi) * 0x1p-67, r)) return r;
+      if (const double r = ExpKernel(t.hi, t.lo + y * logX.lo, std::fabs(t.hi) * 0x1p-67); r >= 0) return r;
     }
   }
   return PowOutsideKernel(x, y);

@@ -100,13 +100,19 @@ inline constexpr double kC6 = 0x1.6c16c16c16c17p-10;  // 1/720
 // double's bits scales that double by 2^floor(k/128)).
 inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) << 52; }
 
-// The accurate kernel: r in two doubles (exact), 2^(j/128) r as an exact
-// Dekker product (r split by truncation into 26 and 27 bits); the last two
-// roundings add 2^-70.1. In all within 2^-68.3.
-[[gnu::noinline]] inline bool ExpKernelAccurate(const ExpReduction& x, double argError, double& out) {
+// r's rounding error: r0 - r - c is exact when |r0| >= |c|; otherwise
+// |r| < 2 |c| < 2^-25.7 and the result, below 2^-78 anyway, is off by less
+// than 2^-79.
+inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.c; }
+
+// The accurate kernel: r in two doubles, 2^(j/128) r as an exact Dekker
+// product (r split by truncation into 26 and 27 bits); the last two roundings
+// add 2^-70.1. In all within 2^-68.3. -1 when that cannot decide.
+[[gnu::noinline]] inline double ExpKernelAccurate(double th, double tl, double argError) {
+  const ExpReduction x = ReduceExp(th, tl);
   const Exp2Entry& t = *x.t;
   const double rh = x.r;
-  const double rl = TwoSum(x.r0, -x.c).lo;  // its head is rh
+  const double rl = RoundingErrorOfR(x);
   const double r2 = rh * rh;
   const double q = r2 * (0.5 + rh * kC3) + (r2 * r2) * ((kC4 + rh * kC5) + r2 * kC6);
   const double a = std::bit_cast<double>(std::bit_cast<std::uint64_t>(rh) & 0xfffffffff8000000ULL);
@@ -119,15 +125,14 @@ inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) <<
   const double error = head.hi * (kExpKernelError + argError);
   const double up = head.hi + (lo + error);
   const double down = head.hi + (lo - error);
-  if (up != down) return false;
-  out = up * std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52));
-  return true;
+  if (up != down) return -1;
+  return up * std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52));
 }
 
-// exp(th + tl) rounded to nearest into `out`, when the argument is known
-// within argError (absolute, below 2^-50) and the error bounds leave no doubt
-// about the rounding; false otherwise. |th| < 600 (so the scaled tails below
-// stay normal), |tl| <= 2^-52 |th|.
+// exp(th + tl) rounded to nearest, when the argument is known within
+// argError (absolute, below 2^-50) and the error bounds leave no doubt about
+// the rounding; -1 otherwise. |th| < 600 (so the scaled tails below stay
+// normal), |tl| <= 2^-52 |th|.
 //
 // First in plain doubles with the table entry T scaled in advance:
 // T + (T r + ((T r^2 (1/2 + r/6) + (T's tail (1 + r) + T r's rounding error))
@@ -135,34 +140,31 @@ inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) <<
 // the level of r's last bits, 2^-61.53 T each; the quadratic terms' errors
 // add 2^-68.9. In all 2^-60.52 T, below 0x1.9p-61 of the result. About one
 // argument in 100 (those next to a midpoint) needs the accurate kernel.
-[[gnu::always_inline]] inline bool ExpKernel(double th, double tl, double argError, double& out) {
+[[gnu::always_inline]] inline double ExpKernel(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp(th, tl);
   const Exp2Entry& t = *x.t;
   const std::uint64_t scaleBits = ScaleBits(x);
   const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(t.hi) + scaleBits);
   const double tail = t.lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52));
   const double r = x.r;
-  const double rl = TwoSum(x.r0, -x.c).lo;
   const double r2 = r * r;
   const double headR2 = head * r2;
   const double even = headR2 * (0.5 + r * kC3);
   const double higher = (headR2 * r2) * ((kC4 + r * kC5) + r2 * kC6);
-  const double lows = tail + (tail * r + head * rl);
+  const double lows = tail + (tail * r + head * RoundingErrorOfR(x));
   const double error = head * (0x1.9p-61 + argError);
   const double product = head * r;
   const double up = head + (product + ((even + (lows + error)) + higher));
   const double down = head + (product + ((even + (lows - error)) + higher));
-  if (up == down) [[likely]] {
-    out = up;
-    return true;
-  }
-  return ExpKernelAccurate(x, argError, out);
+  if (up == down) [[likely]]
+    return up;
+  return ExpKernelAccurate(th, tl, argError);
 }
 
 // The same for any |th| < 707.
-inline bool ExpKernelAnyRange(double th, double tl, double argError, double& out) {
-  if (std::fabs(th) < 600) return ExpKernel(th, tl, argError, out);
-  return ExpKernelAccurate(ReduceExp(th, tl), argError, out);
+inline double ExpKernelAnyRange(double th, double tl, double argError) {
+  if (std::fabs(th) < 600) return ExpKernel(th, tl, argError);
+  return ExpKernelAccurate(th, tl, argError);
 }
 
 }  // namespace corvane::cr
