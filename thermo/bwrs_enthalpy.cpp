@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "thermo/correctly_rounded.h"
+
 namespace corvane {
 namespace {
 
@@ -38,7 +40,7 @@ double BwrsResidualEnthalpy(const MixtureCoefficients& m, double R, double T, do
   const double term2 = k * (rho2 / 2) * (2 * m.b * R * T - 3 * m.a - 4 * m.d / T);
   const double term3 = k * (m.alpha * rho5 / 5) * (6 * m.a + 7 * m.d / T);
   const double term4 = k * (m.c / (m.gamma * T2)) *
-                       (3 - (3 + m.gamma * rho2 / 2 - m.gamma * m.gamma * rho4) * std::exp(-m.gamma * rho2));
+                       (3 - (3 + m.gamma * rho2 / 2 - m.gamma * m.gamma * rho4) * cr::Exp(-m.gamma * rho2));
   return (term1 + term2 + term3 + term4) / m.molecularWeight;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "thermo/correctly_rounded.h"
 #include "thermo/work_counts.h"
 
 namespace corvane {
@@ -24,7 +25,7 @@ double BwrsIsotherm::Pressure(double rho) const {
   const double second = secondVirial_ * rho2;
   const double third = thirdVirial_ * rho3;
   const double sixth = sixthFactor_ * rho6;
-  const double exponential = (c_ * rho3 / T2_) * (1 + gamma_ * rho2) * std::exp(-gamma_ * rho2);
+  const double exponential = (c_ * rho3 / T2_) * (1 + gamma_ * rho2) * cr::Exp(-gamma_ * rho2);
   return ideal + second + third + sixth + exponential;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "thermo/correctly_rounded.h"
+
 namespace corvane {
 namespace {
 
@@ -57,14 +59,14 @@ BwrsMixingTerms MakeBwrsMixingTerms(const ComponentTable& table, const Interacti
       const double u = 1 - (i <= j ? InteractionParameter(k, i, j) : InteractionParameter(k, j, i));
       t.pairs[i][j].root = {std::sqrt(ri.A0 * rj.A0), std::sqrt(ri.C0 * rj.C0), std::sqrt(ri.D0 * rj.D0),
                             std::sqrt(ri.E0 * rj.E0)};
-      t.pairs[i][j].power = {u, std::pow(u, 3.0), std::pow(u, 4.0), std::pow(u, 5.0)};
+      t.pairs[i][j].power = {u, cr::Pow(u, 3.0), cr::Pow(u, 4.0), cr::Pow(u, 5.0)};
     }
     t.perSlot[i] = {std::sqrt(ri.gamma),
-                  std::pow(ri.b, kCubeRootExponent),
-                  std::pow(ri.a, kCubeRootExponent),
-                  std::pow(ri.alpha, kCubeRootExponent),
-                  std::pow(ri.c, kCubeRootExponent),
-                  std::pow(ri.d, kCubeRootExponent)};
+                  cr::Pow(ri.b, kCubeRootExponent),
+                  cr::Pow(ri.a, kCubeRootExponent),
+                  cr::Pow(ri.alpha, kCubeRootExponent),
+                  cr::Pow(ri.c, kCubeRootExponent),
+                  cr::Pow(ri.d, kCubeRootExponent)};
   }
   return t;
 }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "thermo/correctly_rounded.h"
+
 namespace corvane {
 
 double SpecificHeatFromEnthalpies(double hAbove, double hBelow, double dT) { return (hAbove - hBelow) / (2 * dT); }
@@ -17,7 +19,7 @@ std::optional<double> JouleThomsonFromEnthalpies(double h0, double h1, double h2
 double PolytropicExponentFromStates(double p1, double rho1, double p2, double rho2) {
   const double v1 = 1 / rho1;
   const double v2 = 1 / rho2;
-  return (std::log(p2) - std::log(p1)) / (std::log(v1) - std::log(v2));
+  return (cr::Log(p2) - cr::Log(p1)) / (cr::Log(v1) - cr::Log(v2));
 }
 
 }  // namespace corvane

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "thermo/correctly_rounded.h"
+
 namespace corvane {
 
 const std::array<ViscosityRatioRow, 21> ViscosityRatioTable = {{
@@ -59,10 +61,10 @@ PseudoCriticalPoint MixturePseudoCriticalPoint(const ComponentTable& table, doub
 
 double DiluteGasViscosity(const PseudoCriticalPoint& point, double reducedTemperature) {
   // The exponents are the correlation's own decimals, not 1/6 and 2/3.
-  const double xi = 5.4402 * std::pow(point.temperature, 0.1666) /
-                    (std::pow(point.pressure, 0.667) * std::pow(point.molecularWeight, 0.5));
+  const double xi = 5.4402 * cr::Pow(point.temperature, 0.1666) /
+                    (cr::Pow(point.pressure, 0.667) * cr::Pow(point.molecularWeight, 0.5));
   const double Tr = reducedTemperature;
-  const double mx = Tr > 1.5 ? 0.001668 * std::pow(0.1338 * Tr - 0.0932, 0.5556) : 0.00034 * std::pow(Tr, 0.8889);
+  const double mx = Tr > 1.5 ? 0.001668 * cr::Pow(0.1338 * Tr - 0.0932, 0.5556) : 0.00034 * cr::Pow(Tr, 0.8889);
   return mx / xi;
 }
 

@@ -7,6 +7,7 @@
 #include "thermo/bwrs_equation.h"
 #include "thermo/bwrs_false_position.h"
 #include "thermo/bwrs_johnson_culver.h"
+#include "thermo/correctly_rounded.h"
 
 namespace corvane {
 namespace {
@@ -43,7 +44,7 @@ TEST(BwrsPressure, OneIsothermGivesTheBitsOfTheWholeEquation) {
     const double rho6 = rho3 * rho3;
     const double written = rho * kR * T + (m.B0 * kR * T - m.A0 - m.C0 / T2 + m.D0 / (T2 * T) - m.E0 / (T2 * T * T)) * rho2 +
                            (m.b * kR * T - m.a - m.d / T) * rho3 + m.alpha * (m.a + m.d / T) * rho6 +
-                           (m.c * rho3 / T2) * (1 + m.gamma * rho2) * std::exp(-m.gamma * rho2);
+                           (m.c * rho3 / T2) * (1 + m.gamma * rho2) * cr::Exp(-m.gamma * rho2);
     EXPECT_EQ(isotherm.Pressure(rho), written) << rho;
   }
 }

@@ -8,6 +8,7 @@
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_false_position.h"
 #include "text/number_text.h"
+#include "thermo/correctly_rounded.h"
 
 namespace corvane {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(ProbeRun, PolytropicExponentComesFromTwoDensitiesOnePsiApart) {
   const double rho2 = DensityAt(T, P - 1);
   EXPECT_EQ(dlg.nProbeDensity[0], rho1);
   EXPECT_EQ(dlg.nProbeDensity[1], rho2);
-  EXPECT_EQ(dlg.results.polytropicN, (std::log(P - 1) - std::log(P)) / (std::log(1 / rho1) - std::log(1 / rho2)));
+  EXPECT_EQ(dlg.results.polytropicN, (cr::Log(P - 1) - cr::Log(P)) / (cr::Log(1 / rho1) - cr::Log(1 / rho2)));
   EXPECT_EQ(Text(res::IDC_POLYTROPIC_N), "0.8906");
 }
 

@@ -1,4 +1,5 @@
 #include "thermo/finite_differences.h"
+#include "thermo/correctly_rounded.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST(JouleThomsonFromEnthalpies, StoresNothingWithoutABracket) {
 TEST(PolytropicExponentFromStates, DensityProportionalToPressureGivesOne) {
   EXPECT_NEAR(PolytropicExponentFromStates(1000, 0.2, 999, 0.2 * 999 / 1000), 1.0, 1e-9);
   // P V^1.3 constant.
-  const double rho2 = 0.2 * std::pow(999.0 / 1000.0, 1 / 1.3);
+  const double rho2 = 0.2 * cr::Pow(999.0 / 1000.0, 1 / 1.3);
   EXPECT_NEAR(PolytropicExponentFromStates(1000, 0.2, 999, rho2), 1.3, 1e-9);
 }
 

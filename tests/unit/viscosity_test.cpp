@@ -8,6 +8,7 @@
 #include "app/calc_dlg.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
+#include "thermo/correctly_rounded.h"
 
 namespace corvane {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 constexpr PseudoCriticalPoint kPoint{350.0, 670.0, 17.0};
 
 double Xi(const PseudoCriticalPoint& p) {
-  return 5.4402 * std::pow(p.temperature, 0.1666) / (std::pow(p.pressure, 0.667) * std::pow(p.molecularWeight, 0.5));
+  return 5.4402 * cr::Pow(p.temperature, 0.1666) / (cr::Pow(p.pressure, 0.667) * cr::Pow(p.molecularWeight, 0.5));
 }
 
 TEST(ViscosityRatio, OnARowAndAColumnTheChartValueItself) {
@@ -65,9 +66,9 @@ TEST(ViscosityRatio, PrOfTwentyOrMoreHasNoSolution) {
 }
 
 TEST(DiluteGasViscosity, TrOfOneAndAHalfTakesTheLowTemperatureBranch) {
-  EXPECT_EQ(DiluteGasViscosity(kPoint, 1.5), 0.00034 * std::pow(1.5, 0.8889) / Xi(kPoint));
+  EXPECT_EQ(DiluteGasViscosity(kPoint, 1.5), 0.00034 * cr::Pow(1.5, 0.8889) / Xi(kPoint));
   const double above = std::nextafter(1.5, 2.0);
-  EXPECT_EQ(DiluteGasViscosity(kPoint, above), 0.001668 * std::pow(0.1338 * above - 0.0932, 0.5556) / Xi(kPoint));
+  EXPECT_EQ(DiluteGasViscosity(kPoint, above), 0.001668 * cr::Pow(0.1338 * above - 0.0932, 0.5556) / Xi(kPoint));
 }
 
 class ViscosityOfTheDialog : public ::testing::Test {
