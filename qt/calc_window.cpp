@@ -127,12 +127,12 @@ std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
 }
 
 void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
-  CConstantsDlg view(this, texts);
+  ConstantsDialog view(this, texts);
   view.exec();
 }
 
 void CalcWindow::ShowAbout() {
-  CAboutDlg about(this);
+  AboutDialog about(this);
   about.exec();
 }
 
