@@ -12,7 +12,7 @@
 namespace corvane::res {
 
 enum class ControlKind { GroupBox, Label, Static, Edit, RadioButton, CheckBox, PushButton, Icon };
-enum class TextAlign { Left, Right, Center };
+enum class TextAlign { Left, Right };
 
 // A rectangle in dialog units: left, top, width, height.
 struct DialogRect {
