@@ -54,20 +54,23 @@ constexpr std::array<int, 15> kEntryOrderEdits = {
     res::IDC_ISOPENTANE, res::IDC_NPENTANE, res::IDC_NHEXANE,  res::IDC_NHEPTANE,  res::IDC_CO2,
     res::IDC_HYDROGEN,  res::IDC_H2S,      res::IDC_HELIUM,   res::IDC_NITROGEN,  res::IDC_OXYGEN};
 
-int EosRadio(int choice) {
+int EosRadio(EosChoice choice) {
   switch (choice) {
     case kEosPengRobinson: return res::IDC_PR;
     case kEosRedlichKwongSoave: return res::IDC_RKS;
-    default: return res::IDC_BWRS;
+    case kEosBwrs: break;
   }
+  return res::IDC_BWRS;
 }
 
-int MethodRadio(int method) {
+int MethodRadio(SolveMethod method) {
   switch (method) {
     case kMethodJohnsonCulver: return res::IDC_JC;
     case kMethodNewton: return res::IDC_NEWTON;
-    default: return res::IDC_FP;
+    case kMethodFalsePosition:
+    case kMethodNotChosen: break;
   }
+  return res::IDC_FP;
 }
 
 }  // namespace

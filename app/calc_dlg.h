@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "model/run.h"
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_mixing.h"
@@ -19,29 +20,6 @@
 #include "thermo/false_position_memo.h"
 
 namespace corvane {
-
-// The results of the last run, for display and report. 0.0 marks a field
-// the run did not compute.
-struct RunResults {
-  double pressure = 0;      // psia, the equation's pressure at the solved density
-  double density = 0;       // lb-mole/ft3
-  double specVolume = 0;    // ft3/lbm
-  double enthalpy = 0;      // BTU/lbm
-  double zFactor = 0;       // dimensionless
-  double viscosity = 0;     // centipoise
-  double specificHeat = 0;  // BTU/(lbm R)
-  double molWeight = 0;     // lbm/lb-mole
-  double polytropicN = 0;   // dimensionless
-  double jouleThomson = 0;  // R/psi
-};
-
-enum EosChoice : std::int8_t { kEosBwrs = 1, kEosPengRobinson = 2, kEosRedlichKwongSoave = 3 };
-enum SolveMethod : std::int8_t {
-  kMethodNotChosen = 0,
-  kMethodJohnsonCulver = 1,
-  kMethodFalsePosition = 2,
-  kMethodNewton = 3
-};
 
 class CCalcDlg {
  public:
@@ -135,8 +113,8 @@ class CCalcDlg {
   IdealGasEnthalpyTable idealGasEnthalpy{};
   double enthalpyReference = 0;  // BTU/lbm
 
-  std::int8_t eosChoice = 0;
-  std::int8_t solveMethod = 0;
+  EosChoice eosChoice{};
+  SolveMethod solveMethod{};
   std::int32_t cpRequested = 0;
   std::int32_t jtRequested = 0;
   std::int32_t viscosityRequested = 0;
@@ -153,7 +131,7 @@ class CCalcDlg {
   // The fraction edits in entryFractions order.
   static const std::array<int, 15>& EntryOrderEdits();
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
-  int SolveCubicEquation(std::int8_t eos);
+  int SolveCubicEquation(EosChoice eos);
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;

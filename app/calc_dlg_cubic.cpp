@@ -15,7 +15,7 @@ namespace corvane {
 namespace {
 
 // "PR Newton - ", "RKS False Position - ", ...
-std::string NotePrefix(std::int8_t eos, CubicRootMethod method) {
+std::string NotePrefix(EosChoice eos, CubicRootMethod method) {
   std::string prefix = eos == kEosPengRobinson ? "PR " : "RKS ";
   switch (method) {
     case CubicRootMethod::JohnsonCulver: prefix += "Johnson-Culver"; break;
@@ -31,7 +31,7 @@ int CCalcDlg::SolvePengRobinson() { return SolveCubicEquation(kEosPengRobinson);
 
 int CCalcDlg::SolveRedlichKwongSoave() { return SolveCubicEquation(kEosRedlichKwongSoave); }
 
-int CCalcDlg::SolveCubicEquation(std::int8_t eos) {
+int CCalcDlg::SolveCubicEquation(EosChoice eos) {
   eosChoice = eos;
   // Only a run with an accepted composition gets here; other callers get
   // nothing computed and no failure either.
