@@ -6,6 +6,7 @@
 
 #include "res/dialogs.h"
 #include "text/number_text.h"
+#include "thermo/bwrs_johnson_culver.h"
 
 namespace corvane {
 
@@ -31,10 +32,10 @@ void CCalcDlg::InitComponentTable() {
   mixtureAcentricFactor = 0.0;
   FillComponentTable(components);
   FillIdealGasComponentRows(idealGasEnthalpy);
-  gasConstant = 10.7335;
-  jcStartDensityHigh = 1.1;
-  jcStartDensityLow = 0.01;
-  jcTolerance = 0.00001;
+  gasConstant = kGasConstant;
+  jcStartDensityHigh = kJcStartDensityHigh;
+  jcStartDensityLow = kJcStartDensityLow;
+  jcTolerance = kJcTolerance;
   stateTemperature = entryTemperatureF;
   statePressure = entryPressure;
   reportFileIsNew = 1;

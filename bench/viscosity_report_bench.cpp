@@ -23,7 +23,7 @@ void BM_MixtureViscosity(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(temperature);
     benchmark::DoNotOptimize(pressure);
-    benchmark::DoNotOptimize(MixtureViscosity(table, 10.7335, temperature, pressure));
+    benchmark::DoNotOptimize(MixtureViscosity(table, kGasConstant, temperature, pressure));
   }
 }
 BENCHMARK(BM_MixtureViscosity);

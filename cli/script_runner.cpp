@@ -78,7 +78,7 @@ class ScriptRunner {
     surface_.onMessage = [this](const ShownMessage& m) {
       out_ << "message: " << IconName(m.icon) << " | " << m.caption << " | " << m.text << '\n';
     };
-    surface_.onConstants = [this](const std::array<std::string, 11>& texts) {
+    surface_.onConstants = [this](const BwrsConstantTexts& texts) {
       for (std::size_t i = 0; i < texts.size(); ++i)
         out_ << res::LabelBefore(res::ConstantsDialog(), res::kConstantStatics[i]) << texts[i] << '\n';
     };

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/bwrs_constant_texts.h"
+
 namespace corvane {
 
 enum class MessageIcon { Error, Information };
@@ -38,7 +40,7 @@ class DialogSurface {
   virtual std::optional<std::string> AskMixtureFileName(FileDialogKind kind) = 0;
 
   // The modal constants view: the texts of its eleven value statics, B0 .. gamma.
-  virtual void ShowConstants(const std::array<std::string, 11>& texts) = 0;
+  virtual void ShowConstants(const BwrsConstantTexts& texts) = 0;
 
   virtual void ShowAbout() = 0;
   virtual void ShowHelp() = 0;

@@ -56,7 +56,7 @@ std::optional<std::string> HeadlessSurface::AskMixtureFileName(FileDialogKind) {
   return answer;
 }
 
-void HeadlessSurface::ShowConstants(const std::array<std::string, 11>& texts) {
+void HeadlessSurface::ShowConstants(const BwrsConstantTexts& texts) {
   lastConstants = texts;
   if (onConstants) onConstants(texts);
 }

@@ -30,7 +30,7 @@ class HeadlessSurface : public DialogSurface {
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
-  void ShowConstants(const std::array<std::string, 11>& texts) override;
+  void ShowConstants(const BwrsConstantTexts& texts) override;
   void ShowAbout() override { ++aboutShown; }
   void ShowHelp() override { ++helpShown; }
   void EndDialog(int result) override { endResult = result; }
@@ -41,10 +41,10 @@ class HeadlessSurface : public DialogSurface {
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
 
   std::function<void(const ShownMessage&)> onMessage;
-  std::function<void(const std::array<std::string, 11>&)> onConstants;
+  std::function<void(const BwrsConstantTexts&)> onConstants;
 
   std::vector<ShownMessage> messages;
-  std::optional<std::array<std::string, 11>> lastConstants;
+  std::optional<BwrsConstantTexts> lastConstants;
   int aboutShown = 0;
   int helpShown = 0;
   std::optional<int> endResult;

@@ -126,7 +126,7 @@ std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
   return AskMixtureFile(this, kind);
 }
 
-void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
+void CalcWindow::ShowConstants(const BwrsConstantTexts& texts) {
   ConstantsDialog view(this, texts);
   view.exec();
 }

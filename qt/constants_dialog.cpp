@@ -4,7 +4,7 @@
 
 namespace corvane::qt {
 
-ConstantsDialog::ConstantsDialog(QWidget* owner, const std::array<std::string, 11>& texts) : QDialog(owner) {
+ConstantsDialog::ConstantsDialog(QWidget* owner, const BwrsConstantTexts& texts) : QDialog(owner) {
   controls_ = BuildModalDialog(this, res::ConstantsDialog());
   for (std::size_t row = 0; row < texts.size(); ++row) controls_->SetText(res::kConstantStatics[row], texts[row]);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "model/bwrs_constant_texts.h"
 #include "qt/dialog_controls.h"
 
 namespace corvane::qt {
@@ -17,7 +18,7 @@ class ConstantsDialog final : public QDialog {
 
  public:
   // `owner` is the calculator window; `texts` are rows B0 .. gamma.
-  ConstantsDialog(QWidget* owner, const std::array<std::string, 11>& texts);
+  ConstantsDialog(QWidget* owner, const BwrsConstantTexts& texts);
   ~ConstantsDialog() override;
 
   // The text of a value static by id (what the dialog shows).

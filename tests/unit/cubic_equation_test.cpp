@@ -10,7 +10,7 @@
 namespace corvane {
 namespace {
 
-constexpr double kR = 10.7335;
+constexpr double kR = kGasConstant;
 constexpr const CubicEquationForm* kForms[] = {&kPengRobinsonForm, &kRedlichKwongSoaveForm};
 
 ComponentTable Mixture(std::initializer_list<std::pair<int, double>> fractions) {
