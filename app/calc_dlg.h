@@ -136,10 +136,10 @@ class CCalcDlg {
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
 
-  // BWRS routing: the density solution into the working members, results
-  // and note; and the probe slot a false-position root or an enthalpy goes
+  // BWRS routing: the density solution into the working members and
+  // results (false, nothing stored, when it would be impossible), the note; and the probe slot a false-position root or an enthalpy goes
   // to while a probe flag is set (nullptr: the main results).
-  void StoreBwrsDensitySolution(double density);
+  bool StoreBwrsDensitySolution(double density);
   void SetMethodNote(const char* method, const char* root, unsigned count);
   double* FpProbeDensitySlot();
   double EnthalpyProbeDensity() const;

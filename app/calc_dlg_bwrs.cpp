@@ -1,6 +1,7 @@
 // BWRS: the mixture constants and the two density solvers. The numerics are
 // in thermo/; here they meet the dialog's members, the probe slots, the
 // method note and the message boxes.
+#include <cmath>
 #include <string>
 
 #include "app/calc_dlg.h"
@@ -43,6 +44,14 @@ void CCalcDlg::MixBwrsCoefficients() {
   }
   fpMemo_.Clear();
   const BwrsMixture mixed = MixBwrsRules(components, mixingTerms_);
+  // Negative fractions can mix to a molecular weight that is zero, negative
+  // or infinite: no density, volume or Z could be formed from it.
+  const double molWeight = mixed.coefficients.molecularWeight;
+  if (!(molWeight > 0.0) || !std::isfinite(molWeight)) {
+    surface_.ShowMessage("This mixture is not supported.", "Mixture computation", MessageIcon::Information);
+    mixtureRefused_ = true;
+    return;
+  }
   mixture = mixed.coefficients;
   mixtureAcentricFactor = mixed.acentricFactor;
 }
@@ -57,11 +66,13 @@ void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
                                  vapour ? JcDirection::Downward : JcDirection::Upward};
   const JohnsonCulverResult found = SolveJohnsonCulver(mixture, gasConstant, stateTemperature, statePressure, start);
   calculatedPressure = found.lastPressure;
-  if (!found.found) {
+  // A density the stepping ends on is no root when it would show an
+  // impossible state: a liquid-like state stops at the start density under
+  // a relaxed tolerance with a negative pressure there.
+  if (!found.found || !StoreBwrsDensitySolution(found.density)) {
     surface_.ShowMessage("No root found in jc method.", "JC root warning", MessageIcon::Information);
     return;
   }
-  StoreBwrsDensitySolution(found.density);
   SetMethodNote("BWRS Johnson-Culver, ", vapour ? "Vapor Root iterations - " : "Liquid Root iterations - ",
                 found.iterations);
 }
@@ -79,7 +90,10 @@ int CCalcDlg::SolveBwrsFalsePosition() {
     *slot = found.root;
     return 1;
   }
-  StoreBwrsDensitySolution(found.root);
+  if (!StoreBwrsDensitySolution(found.root)) {
+    ReportNoFpRoot();
+    return 0;
+  }
   SetMethodNote("BWRS False Position, ",
                 found.mode == FpMode::Liquid ? "Liquid Root iterations - " : "Vapor Root iterations - ", found.points);
   return 1;
@@ -95,11 +109,18 @@ void CCalcDlg::ReportNoFpRoot() {
 
 // Z = P v MW / (T R), with P the equation's pressure at the last density
 // evaluated, which is within the solver's tolerance of the entered pressure.
-void CCalcDlg::StoreBwrsDensitySolution(double density) {
+// A solution whose density or Z is not positive, or any of whose values is
+// not finite, is impossible: nothing is stored and the answer is false.
+bool CCalcDlg::StoreBwrsDensitySolution(double density) {
   const double molWeight = mixture.molecularWeight;
-  specificVolume = 1 / (density * molWeight);
+  const double volume = 1 / (density * molWeight);
+  const double z = calculatedPressure * volume * molWeight / (stateTemperature * gasConstant);
+  const bool possible = density > 0 && z > 0 && std::isfinite(density) && std::isfinite(volume) &&
+                        std::isfinite(z) && std::isfinite(calculatedPressure) && std::isfinite(molWeight);
+  if (!possible) return false;
+  specificVolume = volume;
   molarDensity = density;
-  compressibility = calculatedPressure * specificVolume * molWeight / (stateTemperature * gasConstant);
+  compressibility = z;
   results.pressure = calculatedPressure;
   results.density = density;
   results.specVolume = 1 / (density * molWeight);
@@ -108,6 +129,7 @@ void CCalcDlg::StoreBwrsDensitySolution(double density) {
   results.viscosity = 0;
   results.specificHeat = 0;
   results.molWeight = molWeight;
+  return true;
 }
 
 void CCalcDlg::SetMethodNote(const char* method, const char* root, unsigned count) {

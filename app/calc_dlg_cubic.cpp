@@ -60,8 +60,10 @@ int CCalcDlg::SolveCubicEquation(EosChoice eos) {
 
   // The values to store: molar density 1/V (lb-mole/ft3), specific volume
   // V/MW (ft3/lbm) and Z = P V / (R T). A root that would leave one of them
-  // without a value (a zero volume, a zero molecular weight of a mixture with
-  // negative fractions) counts as not converged, like any other breakdown.
+  // without a value or make it impossible counts as not converged, like any
+  // other breakdown: a volume at or below the co-volume b (no fluid is
+  // denser than its molecules), or a molecular weight that is not positive
+  // (a mixture with negative fractions).
   const double v = root.volume;
   const double mw = mix.molecularWeight;
   const double rt = r * t;
@@ -70,7 +72,7 @@ int CCalcDlg::SolveCubicEquation(EosChoice eos) {
   double specVolume = 0.0;
   double z = 0.0;
   if (!failed) {
-    failed = v == 0.0 || mw == 0.0 || rt == 0.0;
+    failed = !(v > equation->b) || !(v > 0.0) || !(mw > 0.0) || !std::isfinite(mw) || rt == 0.0;
     if (!failed) {
       density = 1.0 / v;
       specVolume = v / mw;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "dialog_fixture.h"
 #include "thermo/bwrs_equation.h"
@@ -109,17 +110,59 @@ TEST_F(BwrsRun, AFalsePositionFailureStoresNothingAndSkipsTheEnthalpy) {
   EXPECT_EQ(dlg.enthalpyReference, 0.0);
 }
 
-TEST_F(BwrsRun, JohnsonCulverWithConstantsThatOverflowEndsWithItsOwnWarning) {
-  // The fractions sum to 1 but the mixed constants are not finite.
-  SetComposition({{res::IDC_METHANE, "1e200"}, {res::IDC_ETHANE, "-1e200"}, {res::IDC_PROPANE, "1"}});
+TEST_F(BwrsRun, AMixtureWithoutAPositiveMolecularWeightIsRefusedAndTheRunStops) {
+  Run();
+  const std::string note = Text(res::IDC_METHOD_NOTE);
+  const std::string density = Text(res::IDC_MOLAR_DENSITY);
+  // The fractions sum to 1; the molecular weight mixes to about -138.
+  SetComposition({{res::IDC_METHANE, "2"}, {res::IDC_ETHANE, "1"}, {res::IDC_NHEPTANE, "-2"}});
+  Run();
+  ASSERT_EQ(surface.messages.size(), 1u);
+  EXPECT_EQ(surface.messages[0].text, "This mixture is not supported.");
+  EXPECT_EQ(surface.messages[0].caption, "Mixture computation");
+  EXPECT_EQ(dlg.mixture.molecularWeight, 0.0);
+  EXPECT_EQ(dlg.mixture.A0, 0.0);
+  EXPECT_EQ(dlg.mixtureAcentricFactor, 0.0);
+  EXPECT_EQ(Text(res::IDC_METHOD_NOTE), note);
+  EXPECT_EQ(Text(res::IDC_MOLAR_DENSITY), density);
+}
+
+// A density either solver ends on is no root when the state it would show
+// is impossible: both say so and store nothing.
+TEST_F(BwrsRun, ADensityGivingAnImpossibleStateIsNoRoot) {
+  // Liquid hydrogen sulfide: Johnson-Culver stops at its start density under
+  // a relaxed tolerance, where the equation's pressure is negative.
+  SetComposition({{res::IDC_H2S, "1"}});
+  SetState("0", "522.7");
   Check(res::IDC_JC);
   Run();
   ASSERT_EQ(surface.messages.size(), 1u);
   EXPECT_EQ(surface.messages[0].text, "No root found in jc method.");
   EXPECT_EQ(surface.messages[0].caption, "JC root warning");
-  EXPECT_EQ(surface.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(Text(res::IDC_METHOD_NOTE), "Method and iterations note.");
-  EXPECT_EQ(Text(res::IDC_MOLAR_DENSITY), "0.00000");
+  EXPECT_EQ(dlg.results.zFactor, 0.0);
+  EXPECT_EQ(dlg.results.pressure, 0.0);
+
+  // Constants no composition gives, put in directly: a molecular weight of
+  // zero (no specific volume) and an A0 that makes every pressure infinite.
+  SetState("0", "522.7");  // the failed run showed its cleared pressure
+  Check(res::IDC_FP);
+  Run();
+  const RunResults before = dlg.results;
+  surface.messages.clear();
+  dlg.mixture.molecularWeight = 0.0;
+  EXPECT_EQ(dlg.SolveBwrsFalsePosition(), 0);
+  dlg.SolveBwrsJohnsonCulver(1);
+  dlg.mixture.molecularWeight = 34.08;
+  dlg.mixture.A0 = std::numeric_limits<double>::infinity();
+  dlg.SolveBwrsJohnsonCulver(1);
+  ASSERT_EQ(surface.messages.size(), 3u);
+  EXPECT_EQ(surface.messages[0].text, "No root found in fp method.");
+  EXPECT_EQ(surface.messages[1].text, "No root found in jc method.");
+  EXPECT_EQ(surface.messages[2].text, "No root found in jc method.");
+  EXPECT_EQ(dlg.results.density, before.density);
+  EXPECT_EQ(dlg.results.specVolume, before.specVolume);
+  EXPECT_EQ(dlg.molarDensity, before.density);
 }
 
 // While a probe flag is set, the root and the enthalpy go to the probe's

@@ -78,6 +78,30 @@ TEST_F(CubicDialog, AFailureNotesItAndStoresNothing) {
   EXPECT_EQ(dlg.results.specVolume, before.specVolume);
 }
 
+// Roots no fluid can have: a volume inside the co-volume b (here a Newton
+// step lands below zero), and a mixture of negative molecular weight.
+TEST_F(CubicDialog, ImpossibleRootsFailToConverge) {
+  dlg.OnReset();
+  surface.SetText(res::IDC_METHANE, "0.6361095350472266");
+  surface.SetText(res::IDC_NBUTANE, "0.3638904649527734");
+  surface.SetText(res::IDC_TEMPERATURE, "80.80589447605826");
+  surface.SetText(res::IDC_PRESSURE, "2999.9");
+  RunWith(res::IDC_RKS, res::IDC_NEWTON);
+  EXPECT_EQ(Note(), "RKS Newton - Failed to converge");
+  EXPECT_EQ(dlg.results.density, 0.0);
+
+  dlg.OnReset();
+  surface.SetText(res::IDC_METHANE, "2");
+  surface.SetText(res::IDC_ETHANE, "1");
+  surface.SetText(res::IDC_NHEPTANE, "-2");
+  surface.SetText(res::IDC_PRESSURE, "1000");
+  for (int method : {res::IDC_JC, res::IDC_FP, res::IDC_NEWTON}) {
+    RunWith(res::IDC_PR, method);
+    EXPECT_EQ(Note().substr(Note().size() - 18), "Failed to converge");
+    EXPECT_EQ(dlg.results.molWeight, 0.0);
+  }
+}
+
 TEST_F(CubicDialog, ARejectedCompositionComputesNothing) {
   surface.SetChecked(res::IDC_JC, true);
   dlg.compositionAccepted = 0;
