@@ -2,10 +2,10 @@
 // every handler. Both faces (the Qt window and corvane-cli) reach it only
 // through the DialogSurface it is given; it includes no toolkit header.
 //
-// Operations take no arguments and return nothing, except BwrsPressure, the
-// Johnson-Culver solver's root selector and the status (1 found, 0 not
-// found) of the false-position and cubic solvers. Flags are small integers
-// of fixed widths, not booleans.
+// Operations take no arguments and return nothing, except the Johnson-Culver
+// solver's root selector and the status (1 found, 0 not found) of the
+// false-position and cubic solvers. Flags are small integers of fixed
+// widths, not booleans.
 #pragma once
 
 #include <array>
@@ -20,6 +20,20 @@
 #include "thermo/false_position_memo.h"
 
 namespace corvane {
+
+// One density solution of the run's equation of state, each solver forming
+// its values in its own way; one store takes them.
+struct DensitySolution {
+  double pressure = 0;    // psia: the equation's at the density (BWRS), the entered one (cubic)
+  double density = 0;     // lb-mole/ft3
+  double specVolume = 0;  // ft3/lbm
+  double zFactor = 0;     // dimensionless
+  double molWeight = 0;   // lbm/lb-mole
+
+  // A state that can exist: density, specific volume, Z and molecular
+  // weight above zero, and every value finite.
+  bool Possible() const;
+};
 
 class CCalcDlg {
  public:
@@ -55,7 +69,6 @@ class CCalcDlg {
   // BWRS.
   void ComputeBwrsCoefficients();
   void MixBwrsCoefficients();
-  double BwrsPressure(double density);
   void SolveBwrsJohnsonCulver(int rootSelector);
   int SolveBwrsFalsePosition();
   void ReportNoFpRoot();
@@ -82,7 +95,7 @@ class CCalcDlg {
   void RecallMixture();
   void ShowBwrsConstants();
 
-  // Members, in the declaration order of the original dialog.
+  // Members, in the order the dialog has always declared them.
   std::int32_t compositionAccepted = 0;
   std::int8_t reportFileIsNew = 0;
   std::int8_t cpProbe = 0;
@@ -130,20 +143,38 @@ class CCalcDlg {
   double ReadNumber(int id) const;
   // The fraction edits in entryFractions order.
   static const std::array<int, 15>& EntryOrderEdits();
+  // The method radio buttons: Johnson-Culver, false position, or else Newton.
+  SolveMethod CheckedMethod() const;
+
+  // The steps of a run. What solving the chosen equation leaves the run to do.
+  enum class SolveOutcome { Solved, ShowOnly, Stop };
+  bool CheckStateConditions();
+  SolveOutcome SolveChosenEquation();
+  void ComputeTickedProperties();
+  void WriteReportIfTicked();
+
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
   int SolveCubicEquation(EosChoice eos);
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
 
-  // BWRS routing: the density solution into the working members and
-  // results (false, nothing stored, when it would be impossible), the note; and the probe slot a false-position root or an enthalpy goes
-  // to while a probe flag is set (nullptr: the main results).
+  // The density solution into the working members and the results, the
+  // density part of them (false, nothing stored, when it is impossible).
+  bool StoreDensitySolution(const DensitySolution& solution);
+  // The BWRS values at a density, stored; Z also into `compressibility`.
   bool StoreBwrsDensitySolution(double density);
   void SetMethodNote(const char* method, const char* root, unsigned count);
-  double* FpProbeDensitySlot();
-  double EnthalpyProbeDensity() const;
-  double& EnthalpyDestination();
+
+  // The probe a solve serves while a probe flag is set: where its
+  // false-position root goes, and where the enthalpy at that root goes
+  // (nullptr when the probe takes no enthalpy). Both nullptr: no probe is
+  // active, and the main results take them.
+  struct ProbeSlots {
+    double* density = nullptr;
+    double* enthalpy = nullptr;
+  };
+  ProbeSlots ActiveProbe();
   // The mixing rules' factors that depend only on the constant tables,
   // formed once when the tables are filled.
   BwrsMixingTerms mixingTerms_{};

@@ -6,7 +6,6 @@
 
 #include "app/calc_dlg.h"
 #include "res/dialogs.h"
-#include "thermo/bwrs_equation.h"
 #include "thermo/bwrs_false_position.h"
 #include "thermo/bwrs_johnson_culver.h"
 
@@ -56,10 +55,6 @@ void CCalcDlg::MixBwrsCoefficients() {
   mixtureAcentricFactor = mixed.acentricFactor;
 }
 
-double CCalcDlg::BwrsPressure(double density) {
-  return ::corvane::BwrsPressure(mixture, gasConstant, stateTemperature, density);
-}
-
 void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
   const bool vapour = rootSelector == 1;
   const JohnsonCulverStart start{vapour ? jcStartDensityHigh : jcStartDensityLow, jcTolerance,
@@ -86,7 +81,7 @@ int CCalcDlg::SolveBwrsFalsePosition() {
     return 0;
   }
   // A probe wants the density alone; the main results and note stay as they are.
-  if (double* slot = FpProbeDensitySlot()) {
+  if (double* slot = ActiveProbe().density) {
     *slot = found.root;
     return 1;
   }
@@ -107,45 +102,21 @@ void CCalcDlg::ReportNoFpRoot() {
   surface_.ShowMessage("No root found in fp method.", "FP root warning", MessageIcon::Information);
 }
 
-// Z = P v MW / (T R), with P the equation's pressure at the last density
-// evaluated, which is within the solver's tolerance of the entered pressure.
-// A solution whose density or Z is not positive, or any of whose values is
-// not finite, is impossible: nothing is stored and the answer is false.
+// v = 1 / (rho MW) and Z = P v MW / (T R), with P the equation's pressure at
+// the last density evaluated, which is within the solver's tolerance of the
+// entered pressure. An impossible state (a density or Z that is not
+// positive, a value that is not finite) is stored nowhere.
 bool CCalcDlg::StoreBwrsDensitySolution(double density) {
   const double molWeight = mixture.molecularWeight;
   const double volume = 1 / (density * molWeight);
   const double z = calculatedPressure * volume * molWeight / (stateTemperature * gasConstant);
-  const bool possible = density > 0 && z > 0 && std::isfinite(density) && std::isfinite(volume) &&
-                        std::isfinite(z) && std::isfinite(calculatedPressure) && std::isfinite(molWeight);
-  if (!possible) return false;
-  specificVolume = volume;
-  molarDensity = density;
+  if (!StoreDensitySolution({calculatedPressure, density, volume, z, molWeight})) return false;
   compressibility = z;
-  results.pressure = calculatedPressure;
-  results.density = density;
-  results.specVolume = 1 / (density * molWeight);
-  results.enthalpy = 0;
-  results.zFactor = compressibility;
-  results.viscosity = 0;
-  results.specificHeat = 0;
-  results.molWeight = molWeight;
   return true;
 }
 
 void CCalcDlg::SetMethodNote(const char* method, const char* root, unsigned count) {
   surface_.SetText(res::IDC_METHOD_NOTE, std::string(method) + root + std::to_string(count));
-}
-
-// Probe flags in the order the solver tests them; the first above 0 decides.
-double* CCalcDlg::FpProbeDensitySlot() {
-  if (cpProbe > 0) return cpProbe == 1 ? &cpProbeDensity[0] : &cpProbeDensity[1];
-  if (jtProbe > 0) {
-    if (jtProbe == 1) return &jtProbeDensity[1];
-    if (jtProbe == 2) return &jtProbeDensity[2];
-    return &jtProbeDensity[0];
-  }
-  if (nProbe > 0) return nProbe == 1 ? &nProbeDensity[0] : &nProbeDensity[1];
-  return nullptr;
 }
 
 }  // namespace corvane
