@@ -50,10 +50,7 @@ namespace {
 
 // The fraction edits in the order the program writes their start-up values
 // and the Reset text: entryFractions order, hydrogen before hydrogen sulfide.
-constexpr std::array<int, 15> kEntryOrderEdits = {
-    res::IDC_METHANE,   res::IDC_ETHANE,   res::IDC_PROPANE,  res::IDC_ISOBUTANE, res::IDC_NBUTANE,
-    res::IDC_ISOPENTANE, res::IDC_NPENTANE, res::IDC_NHEXANE,  res::IDC_NHEPTANE,  res::IDC_CO2,
-    res::IDC_HYDROGEN,  res::IDC_H2S,      res::IDC_HELIUM,   res::IDC_NITROGEN,  res::IDC_OXYGEN};
+constexpr const std::array<int, 15>& kEntryOrderEdits = res::kGasEdits;
 
 int EosRadio(EosChoice choice) {
   switch (choice) {

@@ -54,9 +54,7 @@ constexpr ScriptName kNames[] = {
 };
 
 // The composition edits in dialog order, as `show` lists them.
-constexpr std::array<std::string_view, 15> kCompositionNames = {
-    "methane", "ethane", "propane", "isobutane", "nbutane", "isopentane", "npentane", "nhexane",
-    "nheptane", "co2",   "h2s",     "nitrogen",  "helium",  "hydrogen",   "oxygen"};
+constexpr std::array<std::string_view, 15> kCompositionNames = InOrder(kDialogOrder, kScriptNames);
 
 const ScriptName* FindName(std::string_view name) {
   for (const ScriptName& entry : kNames)

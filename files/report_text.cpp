@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/gases.h"
 #include "text/number_text.h"
 
 namespace corvane {
@@ -10,10 +11,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr int kFieldWidth = 8;
-
-constexpr std::array<std::string_view, 15> kGasNames = {
-    "methane", "ethane",   "propane",  "ibutane", "nbutane", "ipentane", "npentane", "nhexane",
-    "nheptane", "CO2",     "hydrogen", "H2S",     "helium",  "nitrogen", "oxygen"};
 
 std::string_view EosWord(EosChoice eosChoice) {
   switch (eosChoice) {
@@ -74,7 +71,7 @@ std::string ReportHeaderAndComposition(EosChoice eosChoice, SolveMethod solveMet
   for (std::size_t i = 0; i < entryFractions.size(); ++i) {
     text += FormatFixed(entryFractions[i], 5);
     text += '\t';
-    text += kGasNames[i];
+    text += kReportNames[i];
     text += kLineEnd;
   }
   text += kLineEnd;
