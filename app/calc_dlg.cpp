@@ -135,6 +135,10 @@ void CCalcDlg::OnEditChanged(int id) {
 void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
 void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
 
+void CCalcDlg::ShowMessage(const res::MessageText& message) {
+  surface_.ShowMessage(message.text, message.caption, message.icon);
+}
+
 double CCalcDlg::ReadNumber(int id) const { return ParseNumber(surface_.GetText(id)); }
 
 }  // namespace corvane

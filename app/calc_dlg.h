@@ -139,6 +139,8 @@ class CCalcDlg {
   RunResults results;
 
  private:
+  // A message box of the calculator's own.
+  void ShowMessage(const res::MessageText& message);
   // Reads an edit's text as a number.
   double ReadNumber(int id) const;
   // The fraction edits in entryFractions order.

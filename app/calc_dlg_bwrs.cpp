@@ -30,14 +30,13 @@ void CCalcDlg::ComputeBwrsCoefficients() {
     MixBwrsCoefficients();
     return;
   }
-  surface_.ShowMessage("Sorry, only methane component mixes are presently supported.", "Calc",
-                       MessageIcon::Information);
+  ShowMessage(res::kOnlyMethaneMixtures);
   mixtureRefused_ = true;
 }
 
 void CCalcDlg::MixBwrsCoefficients() {
   if (presentList.entries[1] != kMethane) {
-    surface_.ShowMessage("This mixture is not supported.", "Mixture computation", MessageIcon::Information);
+    ShowMessage(res::kMixtureNotSupported);
     mixtureRefused_ = true;
     return;
   }
@@ -47,7 +46,7 @@ void CCalcDlg::MixBwrsCoefficients() {
   // or infinite: no density, volume or Z could be formed from it.
   const double molWeight = mixed.coefficients.molecularWeight;
   if (!(molWeight > 0.0) || !std::isfinite(molWeight)) {
-    surface_.ShowMessage("This mixture is not supported.", "Mixture computation", MessageIcon::Information);
+    ShowMessage(res::kMixtureNotSupported);
     mixtureRefused_ = true;
     return;
   }
@@ -65,7 +64,7 @@ void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
   // impossible state: a liquid-like state stops at the start density under
   // a relaxed tolerance with a negative pressure there.
   if (!found.found || !StoreBwrsDensitySolution(found.density)) {
-    surface_.ShowMessage("No root found in jc method.", "JC root warning", MessageIcon::Information);
+    ShowMessage(res::kNoJohnsonCulverRoot);
     return;
   }
   SetMethodNote("BWRS Johnson-Culver, ", vapour ? "Vapor Root iterations - " : "Liquid Root iterations - ",
@@ -99,7 +98,7 @@ void CCalcDlg::SolveAhead(std::initializer_list<FpState> states) {
 }
 
 void CCalcDlg::ReportNoFpRoot() {
-  surface_.ShowMessage("No root found in fp method.", "FP root warning", MessageIcon::Information);
+  ShowMessage(res::kNoFalsePositionRoot);
 }
 
 // v = 1 / (rho MW) and Z = P v MW / (T R), with P the equation's pressure at

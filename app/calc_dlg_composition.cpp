@@ -69,8 +69,7 @@ void CCalcDlg::ReadComposition() {
   // A sum that is not a number (opposite infinities) is refused as well.
   if (std::fabs(sum - 1.0) > kSumTolerance || !std::isfinite(sum)) {
     compositionAccepted = 0;
-    surface_.ShowMessage("Mixture component sum not equal to 1.0 - Process aborted.", "Reading mixture",
-                         MessageIcon::Error);
+    ShowMessage(res::kCompositionSumNotOne);
   }
 }
 

@@ -96,13 +96,13 @@ void CCalcDlg::ComputeSpecificHeat() {
   cpProbe = 1;
   stateTemperature = states.above.temperature;
   if (SolveBwrsFalsePosition() == 0) {
-    surface_.ShowMessage("CP failed in 1st entropy call.", "Specific Heat Procedure", MessageIcon::Information);
+    ShowMessage(res::kSpecificHeatFirstFailed);
   } else {
     ComputeEnthalpy();
     cpProbe = 2;
     stateTemperature = states.below.temperature;
     if (SolveBwrsFalsePosition() == 0) {
-      surface_.ShowMessage("CP failed in 2nd entropy call.", "Specific Heat Procedure", MessageIcon::Information);
+      ShowMessage(res::kSpecificHeatSecondFailed);
     } else {
       ComputeEnthalpy();
       results.specificHeat = SpecificHeatFromEnthalpies(cpProbeEnthalpy[0], cpProbeEnthalpy[1], dT);

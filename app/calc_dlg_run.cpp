@@ -56,11 +56,11 @@ bool CCalcDlg::CheckStateConditions() {
   ReadStateConditions();
   // A NaN pressure or temperature passes no range test: refuse it as out of range.
   if (statePressure < kMinPressure || statePressure > kMaxPressure || std::isnan(statePressure)) {
-    surface_.ShowMessage("Pressure < 14.7 or > 3000.0 psia, run aborted", "User Inputs", MessageIcon::Error);
+    ShowMessage(res::kPressureOutOfRange);
     return false;
   }
   if (stateTemperature < kMinTemperature || stateTemperature > kMaxTemperature || std::isnan(stateTemperature)) {
-    surface_.ShowMessage("Temperature < -100 or > 300 F, run aborted", "User Inputs", MessageIcon::Error);
+    ShowMessage(res::kTemperatureOutOfRange);
     return false;
   }
   return true;
@@ -85,7 +85,7 @@ CCalcDlg::SolveOutcome CCalcDlg::SolveChosenEquation() {
         break;
       case kMethodNewton:
       case kMethodNotChosen:
-        surface_.ShowMessage("Newton method not available for BWRS.", "BWRS Roots", MessageIcon::Error);
+        ShowMessage(res::kNewtonNotForBwrs);
         return SolveOutcome::Stop;
     }
     return SolveOutcome::Solved;

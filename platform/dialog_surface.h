@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "model/bwrs_constant_texts.h"
+#include "res/messages.h"
 
 namespace corvane {
 
-enum class MessageIcon { Error, Information };
 enum class FileDialogKind { Save, Open };
 
 class DialogSurface {
