@@ -50,9 +50,6 @@ std::optional<std::string> HeadlessSurface::AskMixtureFileName(FileDialogKind) {
   std::optional<std::string> answer = std::move(nextFileAnswer_);
   nextFileAnswer_.reset();
   if (!answer || answer->empty()) return std::nullopt;
-  const std::size_t slash = answer->rfind('/');
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (answer->find('.', nameStart) == std::string::npos) *answer += ".dat";
   return answer;
 }
 

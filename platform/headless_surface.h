@@ -35,9 +35,8 @@ class HeadlessSurface : public DialogSurface {
   void ShowHelp() override { ++helpShown; }
   void EndDialog(int result) override { endResult = result; }
 
-  // The answer of the next file dialog: a path, or nothing to cancel it. A
-  // path whose last component holds no "." gets ".dat", as the dialog's
-  // default extension does. Without an answer the dialog is cancelled.
+  // The answer of the next file dialog: a path, or nothing to cancel it.
+  // Without an answer the dialog is cancelled.
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
 
   std::function<void(const ShownMessage&)> onMessage;
