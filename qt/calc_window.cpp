@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "qt/about_dialog.h"
@@ -14,6 +18,7 @@
 #include "qt/constants_dialog.h"
 #include "qt/help_window.h"
 #include "qt/mixture_file_dialog.h"
+#include "qt/window_copy_text.h"
 
 namespace corvane::qt {
 
@@ -35,18 +40,31 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   BuildMenuBar();
   // The controls keep their places when the window is resized: the client
   // area sits in the top-left corner and the rest of the window stays empty.
+  // On a screen smaller than the dialog, scroll bars reach the rest.
+  scrollArea_ = new QScrollArea(this);
+  scrollArea_->setFrameShape(QFrame::NoFrame);
+  scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scrollArea_->setWidget(client_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->setMenuBar(menuBar_);
-  layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(scrollArea_);
 
   ApplyTextColours();
   for (const auto& [id, widget] : controls_->All()) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
       const int editId = id;
       connect(edit, &QLineEdit::textChanged, this, [this, editId] { NotifyEditChanged(editId); });
+      // Ctrl+C with nothing selected in an edit copies the whole window.
+      edit->installEventFilter(this);
     }
+  }
+  // Results and notes can be selected with the mouse and copied.
+  for (const res::ControlSpec& control : resource.controls) {
+    if (control.kind != res::ControlKind::Static) continue;
+    if (auto* label = qobject_cast<QLabel*>(controls_->Find(control.id)))
+      label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
   // Push buttons are commands of the dialog; radio buttons and check boxes
   // have no handlers: the next run reads them.
@@ -58,8 +76,22 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   }
 
   calc_.OnInitDialog();
-  // The first control of the dialog template takes the focus.
-  if (QWidget* first = controls_->Find(res::IDC_TEMPERATURE)) first->setFocus(Qt::OtherFocusReason);
+  // The first control of the dialog, the pressure edit, takes the focus.
+  if (QWidget* first = controls_->Find(res::IDC_PRESSURE)) first->setFocus(Qt::OtherFocusReason);
+  FitToScreen();
+}
+
+void CalcWindow::FitToScreen() {
+  // The whole dialog when the screen has room for it, otherwise the screen's
+  // free area less the window frame; the scroll bars show the rest.
+  QSize wanted = client_->size();
+  wanted.rheight() += menuBar_->sizeHint().height();
+  const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (where != nullptr) {
+    const QSize room = where->availableGeometry().size() - kFrameAllowance;
+    wanted = wanted.boundedTo(room);
+  }
+  resize(wanted);
 }
 
 CalcWindow::~CalcWindow() {
@@ -76,6 +108,8 @@ void CalcWindow::BuildMenuBar() {
     connect(action, &QAction::triggered, this, [this, commandId] { calc_.OnCommand(commandId); });
     menuActions_[commandId] = action;
   }
+  // F1 asks for help, as everywhere on the desktop.
+  if (QAction* help = MenuAction(res::ID_HELP)) help->setShortcut(QKeySequence::HelpContents);
 }
 
 void CalcWindow::ApplyTextColours() {
@@ -148,7 +182,27 @@ void CalcWindow::EndDialog(int result) { done(result); }
 
 void CalcWindow::reject() { calc_.OnCommand(res::IDCANCEL); }
 
+bool CalcWindow::CopyOnRequest(QKeyEvent* event) {
+  if (!event->matches(QKeySequence::Copy)) return false;
+  const QWidget* focus = focusWidget();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(focus); edit != nullptr && edit->hasSelectedText())
+    return false;  // the edit copies its selection
+  if (const auto* label = qobject_cast<const QLabel*>(focus); label != nullptr && label->hasSelectedText()) {
+    QGuiApplication::clipboard()->setText(label->selectedText());
+  } else {
+    QGuiApplication::clipboard()->setText(DialogAsTable(res::CalculatorDialog(), *controls_));
+  }
+  event->accept();
+  return true;
+}
+
+bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && CopyOnRequest(static_cast<QKeyEvent*>(event))) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
 void CalcWindow::keyPressEvent(QKeyEvent* event) {
+  if (CopyOnRequest(event)) return;
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (enter && plain) {

@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenuBar;
+class QScrollArea;
 
 namespace corvane::qt {
 
@@ -50,14 +51,23 @@ class CalcWindow final : public QDialog, public DialogSurface {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Room for the window manager's frame and title bar.
+  static constexpr QSize kFrameAllowance{16, 48};
+
   void BuildMenuBar();
+  void FitToScreen();
+  // Ctrl+C: a selected result's text, or else the whole window as a table.
+  // False when the key is not the copy key or an edit copies its selection.
+  bool CopyOnRequest(QKeyEvent* event);
   void ApplyTextColours();
   // The window that owns message boxes: the active one.
   QWidget* ActiveOwner();
 
   QWidget* client_ = nullptr;  // the dialog's client area, parent of every control
+  QScrollArea* scrollArea_ = nullptr;
   std::unique_ptr<DialogControls> controls_;
   QMenuBar* menuBar_ = nullptr;
   std::map<int, QAction*> menuActions_;

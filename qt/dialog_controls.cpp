@@ -53,6 +53,16 @@ QWidget* CreateControl(const res::ControlSpec& resource, QWidget* parent, const 
   return new QWidget(parent);
 }
 
+// Tab reaches a radio group at its checked button only (at its first when
+// none is checked), as in a desktop dialog: Space on it then changes
+// nothing, and the arrow keys still move the choice within the group.
+void KeepTabOnCheckedButton(QButtonGroup* group) {
+  const QList<QAbstractButton*> buttons = group->buttons();
+  QAbstractButton* stop = group->checkedButton();
+  if (stop == nullptr && !buttons.isEmpty()) stop = buttons.first();
+  for (QAbstractButton* button : buttons) button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 }  // namespace
 
 DialogControls::DialogControls(const res::DialogSpec& resource, QWidget* parent, const DialogUnits& units)
@@ -71,6 +81,11 @@ DialogControls::DialogControls(const res::DialogSpec& resource, QWidget* parent,
       widget->setObjectName(QStringLiteral("control%1").arg(control.id));
       controls_[control.id] = widget;
     }
+  }
+  for (const auto& [number, group] : radioGroups_) {
+    KeepTabOnCheckedButton(group);
+    QButtonGroup* const g = group;
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, [g] { KeepTabOnCheckedButton(g); });
   }
 }
 

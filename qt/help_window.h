@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QTextBrowser;
 
 namespace corvane::qt {
@@ -15,9 +16,13 @@ class HelpWindow final : public QWidget {
   explicit HelpWindow(QWidget* owner);
 
   QTextBrowser* Browser() const { return browser_; }
+  QAction* BackAction() const { return back_; }
+  QAction* ForwardAction() const { return forward_; }
 
  private:
   QTextBrowser* browser_;
+  QAction* back_ = nullptr;
+  QAction* forward_ = nullptr;
 };
 
 }  // namespace corvane::qt

@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTreeView>
 
 namespace corvane::qt {
 
@@ -18,6 +22,28 @@ MixtureFileDialog::MixtureFileDialog(QWidget* owner, FileDialogKind kind) : QFil
   setDefaultSuffix(QStringLiteral("dat"));
   setDirectory(QDir::currentPath());
   selectFile(QStringLiteral("*.dat"));
+  // The list with its columns, each as wide as its texts once the folder
+  // has been read (the model reads it in the background).
+  setViewMode(QFileDialog::Detail);
+  if (auto* model = findChild<QFileSystemModel*>())
+    connect(model, &QFileSystemModel::directoryLoaded, this, &MixtureFileDialog::FitColumns);
+}
+
+void MixtureFileDialog::FitColumns() {
+  auto* view = findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (view == nullptr) return;
+  int needed = 0;
+  for (int column = 0; column < view->header()->count(); ++column) {
+    view->resizeColumnToContents(column);
+    needed += view->header()->sectionSize(column);
+  }
+  // Widen the dialog, within the screen, so every column shows at once.
+  const int missing = needed - view->viewport()->width();
+  if (missing > 0) {
+    int wider = width() + missing;
+    if (const QScreen* where = screen()) wider = qMin(wider, where->availableGeometry().width());
+    resize(wider, height());
+  }
 }
 
 void MixtureFileDialog::accept() {

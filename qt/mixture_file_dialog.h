@@ -19,6 +19,9 @@ class MixtureFileDialog final : public QFileDialog {
   MixtureFileDialog(QWidget* owner, FileDialogKind kind);
 
   void accept() override;
+
+ private:
+  void FitColumns();
 };
 
 // Runs the dialog modally: the chosen path (in the file system's encoding),

@@ -162,7 +162,7 @@ class CalcWindowTest : public QObject {
     QVERIFY(Checked(IDC_FP) && !Checked(IDC_JC) && !Checked(IDC_NEWTON));
     for (int id : {IDC_POLYTROPIC_BOX, IDC_VISCOSITY_BOX, IDC_CP, IDC_JT}) QVERIFY(Checked(id));
     QVERIFY(!Checked(IDC_WRITE) && !Checked(IDC_APPEND));
-    QCOMPARE(QApplication::focusWidget(), W(IDC_TEMPERATURE));
+    QCOMPARE(QApplication::focusWidget(), W(IDC_PRESSURE));
 
     // The flat menu bar, in order, and no push button that Enter would press.
     QStringList menu;

@@ -15,7 +15,8 @@ set(expected
   share/icons/hicolor/32x32/apps/corvane.png
   share/icons/hicolor/48x48/apps/corvane.png
   share/icons/hicolor/256x256/apps/corvane.png
-  share/doc/corvane/corvane-help.html)
+  share/doc/corvane/corvane-help.html
+  share/doc/corvane/accuracy-z-default.png)
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
