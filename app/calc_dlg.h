@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 
@@ -32,7 +33,11 @@ struct DensitySolution {
 
   // A state that can exist: density, specific volume, Z and molecular
   // weight above zero, and every value finite.
-  bool Possible() const;
+  bool Possible() const {
+    const bool finite = std::isfinite(pressure) && std::isfinite(density) && std::isfinite(specVolume) &&
+                        std::isfinite(zFactor) && std::isfinite(molWeight);
+    return finite && density > 0 && specVolume > 0 && zFactor > 0 && molWeight > 0;
+  }
 };
 
 class CCalcDlg {

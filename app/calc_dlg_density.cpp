@@ -1,17 +1,9 @@
 // The density solution of either equation of state: the working members and
 // the density part of the results, stored the same way for BWRS and the
 // cubic equations.
-#include <cmath>
-
 #include "app/calc_dlg.h"
 
 namespace corvane {
-
-bool DensitySolution::Possible() const {
-  const bool finite = std::isfinite(pressure) && std::isfinite(density) && std::isfinite(specVolume) &&
-                      std::isfinite(zFactor) && std::isfinite(molWeight);
-  return finite && density > 0 && specVolume > 0 && zFactor > 0 && molWeight > 0;
-}
 
 // The results' enthalpy, viscosity and specific heat are cleared: they belong
 // to the new density. The polytropic exponent and the Joule-Thomson
