@@ -1,9 +1,10 @@
 // Start-up, tables, commands and the About and Help boxes of the dialog.
 #include "app/calc_dlg.h"
 
-#include <filesystem>
-#include <system_error>
+#include <optional>
+#include <string>
 
+#include "files/working_directory.h"
 #include "res/dialogs.h"
 #include "text/number_text.h"
 #include "thermo/bwrs_johnson_culver.h"
@@ -86,10 +87,9 @@ bool CCalcDlg::OnInitDialog() {
   // When that directory cannot be named (it was removed), the bare name
   // still points into it, so a write fails there and is skipped instead of
   // landing in the root directory.
-  std::error_code error;
-  const std::filesystem::path directory = std::filesystem::current_path(error);
+  const std::optional<std::string> directory = CurrentDirectory();
   surface_.SetText(res::IDC_REPORT_FILE,
-                   error ? std::string("corvanetest.txt") : directory.string() + "/corvanetest.txt");
+                   directory ? *directory + kPathSeparator + "corvanetest.txt" : std::string("corvanetest.txt"));
 
   surface_.SetChecked(EosRadio(eosChoice), true);
   surface_.SetChecked(MethodRadio(solveMethod), true);
@@ -139,6 +139,6 @@ void CCalcDlg::ShowMessage(const res::MessageText& message) {
   surface_.ShowMessage(message.text, message.caption, message.icon);
 }
 
-double CCalcDlg::ReadNumber(int id) const { return ParseNumber(surface_.GetText(id)); }
+double CCalcDlg::ReadNumber(int id) const { return surface_.GetNumber(id); }
 
 }  // namespace corvane

@@ -46,6 +46,13 @@ class CCalcDlg {
   CCalcDlg(const CCalcDlg&) = delete;
   CCalcDlg& operator=(const CCalcDlg&) = delete;
 
+  // Takes on the state of `other`, its surface excepted: a dialog copied
+  // from one freshly initialised runs as that one would, without forming
+  // the tables again. Both dialogs must have been initialised: the tables
+  // formed from fixed data then (interaction parameters, mixing factors)
+  // are equal in both and are not copied.
+  void CopyStateFrom(const CCalcDlg& other);
+
   // Dialog initialisation: start-up values, tables and control texts.
   bool OnInitDialog();
   // Menu-bar commands and push buttons, by command or control id.

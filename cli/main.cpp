@@ -1,36 +1,228 @@
-// corvane-cli [SCRIPT]: the calculator dialog driven by a script, without a
-// window. The script comes from SCRIPT, or from standard input for "-" or none.
-#include <filesystem>
-#include <fstream>
+// corvane-cli: the calculator dialog without a window, three ways in:
+//   corvane-cli [SCRIPT]                     a script of user actions
+//   corvane-cli --pressure P --temperature T one state from flags
+//   corvane-cli --batch IN.csv [--out OUT]   many states from CSV
+#include <CLI/CLI.hpp>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <iterator>
-#include <sstream>
-#include <string>
+#include <thread>
 
+#include "cli/batch.h"
+#include "cli/batch_row.h"
+#include "cli/control_names.h"
+#include "cli/input_file.h"
+#include "cli/one_shot.h"
+#include "cli/progress_bar.h"
 #include "cli/script_runner.h"
+#include "cli/standard_streams.h"
 
-int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  std::string script;
-  const std::string path = argc > 1 ? argv[1] : "-";
-  if (path == "-") {
-    script.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-      std::cerr << "corvane-cli: cannot read " << path << ": it is a directory\n";
-      return 2;
-    }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    if (file) contents << file.rdbuf();
-    if (!file || file.bad()) {
-      std::cerr << "corvane-cli: cannot read " << path << '\n';
-      return 2;
-    }
-    script = contents.str();
+#ifndef CORVANE_VERSION
+#define CORVANE_VERSION "1.0"
+#endif
+
+namespace corvane {
+namespace {
+
+int RunScriptFile(const std::string& path) {
+  const InputBytes script = ReadWholeInput(path, kMaxScriptBytes);
+  if (!script.error.empty()) {
+    std::cerr << "corvane-cli: " << script.error << '\n';
+    return 2;
   }
-  const int status = corvane::RunScript(script, std::cout, std::cerr);
+  const int status = RunScript(script.bytes, std::cout, std::cerr);
   std::cout.flush();
   return status;
+}
+
+int RunBatchFiles(const std::string& inputPath, const std::string& outputPath, BatchSettings& settings) {
+  const OpenedInput input = OpenInput(inputPath);
+  if (!input.error.empty()) {
+    std::cerr << "corvane-cli: " << input.error << '\n';
+    return 2;
+  }
+  std::FILE* output = stdout;
+  if (outputPath != "-") {
+    // Replacing the input with the output would lose it. (Where the system
+    // gives no inode numbers, st_ino is 0 and nothing can be told.)
+    struct stat in {}, out {};
+    if (::fstat(input.fd, &in) == 0 && ::stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
+        in.st_ino == out.st_ino && in.st_ino != 0 && S_ISREG(in.st_mode)) {
+      std::cerr << "corvane-cli: " << outputPath << " is the input; not overwritten\n";
+      CloseInput(input);
+      return 2;
+    }
+    output = std::fopen(outputPath.c_str(), "wb");
+    if (output == nullptr) {
+      std::cerr << "corvane-cli: cannot write " << outputPath << ": " << std::strerror(errno) << '\n';
+      CloseInput(input);
+      return 2;
+    }
+  }
+  std::string readError, writeError;
+  ProgressBar progress(::isatty(STDERR_FILENO) == 1, input.size);
+  BatchStreams streams;
+  streams.read = [&](char* buffer, std::size_t size) -> long long {
+    for (;;) {
+      const ssize_t n = ::read(input.fd, buffer, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) readError = std::strerror(errno);
+      return n;
+    }
+  };
+  streams.write = [&](std::string_view bytes) {
+    // Each chunk reaches the reader of the output as soon as it is done.
+    if (std::fwrite(bytes.data(), 1, bytes.size(), output) != bytes.size() || std::fflush(output) != 0) {
+      if (writeError.empty()) writeError = std::strerror(errno);
+      return false;
+    }
+    return true;
+  };
+  streams.progress = [&](long long rows, long long bytes) { progress.Update(rows, bytes); };
+  std::string error;
+  int status = RunBatch(settings, streams, error);
+  progress.Finish();
+  CloseInput(input);
+  if (output != stdout && std::fclose(output) != 0 && status != 2) {
+    status = 2;
+    error = "cannot write the output";
+    writeError = std::strerror(errno);
+  }
+  if (status == 2) {
+    if (!writeError.empty())
+      std::cerr << "corvane-cli: cannot write " << (outputPath == "-" ? "standard output" : outputPath) << ": "
+                << writeError << '\n';
+    else if (!readError.empty())
+      std::cerr << "corvane-cli: cannot read " << InputName(inputPath) << ": " << readError << '\n';
+    else
+      std::cerr << "corvane-cli: " << InputName(inputPath) << ": " << error << '\n';
+  }
+  return status;
+}
+
+// `first` then `text`, broken at blanks into lines of at most 96 characters,
+// each after the first indented by `indent` blanks.
+std::string Wrap(const std::string& first, const std::string& text, std::size_t indent) {
+  std::string out, line = first;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (line.size() + 1 + word.size() > 96) {
+      out += line + "\n";
+      line = std::string(indent, ' ') + word;
+    } else {
+      line += (line.empty() || line.back() == ' ' ? "" : " ") + word;
+    }
+    start = end + 1;
+  }
+  return out + line;
+}
+
+std::string HelpFooter() {
+  return "Three ways in:\n"
+         "  corvane-cli [SCRIPT]        a script of user actions (standard input for - or none):\n"
+         "                              set NAME TEXT, check NAME, uncheck NAME, run, view, reset,\n"
+         "                              save PATH, recall PATH, show\n"
+         "  corvane-cli --pressure 1000 --temperature 80 --eos pr --method newton\n"
+         "              --gas methane=0.9,ethane=0.1\n"
+         "                              one state; prints what the window shows\n"
+         "  corvane-cli --batch IN.csv --out OUT.csv\n" +
+         Wrap(std::string(30, ' '), "one state a row; columns: " + ColumnNamesList(), 30) +
+         "\n\n" +
+         Wrap("Names the script language knows:", ListNames({NameKind::Edit, NameKind::Gas, NameKind::EquationRadio,
+                                                              NameKind::MethodRadio, NameKind::CheckBox}),
+              2) +
+         "\n\nSI units: kPa = psia x 6.894757293168361; K = (F + 459.67) x 5/9; kmol/m3 = lbmol/ft3 x\n"
+         "16.018463373960138; m3/kg = ft3/lbm x 0.062427960576144611; kg/kmol = lbm/lbmol; mPa s = cP;\n"
+         "kJ/kg = BTU/lbm x 2.326; kJ/(kg K) = BTU/(lbm R) x 4.1868; K/kPa = R/psi x (5/9) / 6.894757293168361.\n";
+}
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+  using namespace corvane;
+  UseBinaryStandardStreams();
+  std::ios::sync_with_stdio(false);
+  CLI::App app{"corvane-cli: the Corvane calculator of natural-gas properties, without a window.", "corvane-cli"};
+  app.set_version_flag("--version", std::string("corvane-cli ") + CORVANE_VERSION);
+  app.footer(HelpFooter());
+
+  std::string script = "-";
+  app.add_option("SCRIPT", script, "Script of user actions; - or none: standard input");
+
+  StateFlags flags;
+  std::string units = "us";
+  bool csv = false;
+  std::string batch, out = "-";
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+  auto* pressure = app.add_option("--pressure", flags.pressure, "Pressure (psia; kPa with --units si)");
+  auto* temperature = app.add_option("--temperature", flags.temperature, "Temperature (F; K with --units si)");
+  auto* eos = app.add_option("--eos", flags.eos, "Equation of state")->check(CLI::IsMember({"bwrs", "pr", "rks"}));
+  auto* method = app.add_option("--method", flags.method, "Root method")->check(CLI::IsMember({"jc", "fp", "newton"}));
+  auto* gas = app.add_option("--gas", flags.gas, "Composition, e.g. methane=0.9,ethane=0.1 (other gases 0)");
+  auto* noCp = app.add_flag("--no-cp", flags.noCp, "Untick CP");
+  auto* noJt = app.add_flag("--no-jt", flags.noJt, "Untick JT");
+  auto* noViscosity = app.add_flag("--no-viscosity", flags.noViscosity, "Untick Viscosity");
+  auto* noPolytropic = app.add_flag("--no-polytropic", flags.noPolytropic, "Untick Polytropic N");
+  auto* report = app.add_option("--report", flags.report, "Write the run's record to this report file");
+  auto* append = app.add_flag("--append", flags.append, "Append to the report file")->needs(report);
+  auto* csvFlag = app.add_flag("--csv", csv, "Print the batch's header and row instead");
+  auto* batchOption = app.add_option("--batch", batch, "CSV of states, one a row; - for standard input");
+  auto* outOption = app.add_option("--out", out, "Batch output CSV; - (the default) for standard output")->needs(batchOption);
+  auto* jobsOption = app.add_option("--jobs", jobs, "Batch workers (default: all cores)")
+                         ->check(CLI::Range(1u, 1024u))
+                         ->needs(batchOption);
+  app.add_option("--units", units, "us (default: psia, F, the window's units) or si")
+      ->check(CLI::IsMember({"us", "si"}));
+  csvFlag->excludes(report);
+  for (CLI::Option* oneShot : {pressure, temperature, report, append, csvFlag}) batchOption->excludes(oneShot);
+  (void)outOption;
+  (void)jobsOption;
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e);
+    return code == 0 ? 0 : 2;
+  }
+  flags.units = units == "si" ? UnitSystem::Si : UnitSystem::Us;
+
+  const CLI::Option* stateOptions[] = {pressure, temperature, eos,    method,      gas,    noCp,
+                                       noJt,     noViscosity, noPolytropic, report, append, csvFlag};
+  const bool stateFlags = std::any_of(std::begin(stateOptions), std::end(stateOptions),
+                                      [](const CLI::Option* o) { return o->count() > 0; });
+  const bool batchMode = batchOption->count() > 0;
+  if (app.count("SCRIPT") > 0 && (stateFlags || batchMode)) {
+    std::cerr << "corvane-cli: a SCRIPT cannot go with --batch or the state flags\n";
+    return 2;
+  }
+  if (batchMode) {
+    BatchSettings settings;
+    settings.units = flags.units;
+    settings.jobs = jobs;
+    settings.flags = FlagChecks(flags);
+    if (flags.gas) {
+      settings.gas.emplace();
+      if (const auto fault = ParseGasList(*flags.gas, *settings.gas)) {
+        std::cerr << "corvane-cli: " << *fault << '\n';
+        return 2;
+      }
+    }
+    return RunBatchFiles(batch, out, settings);
+  }
+  if (stateFlags) {
+    const int status = RunOneShot(flags, csv, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+  }
+  return RunScriptFile(script);
 }

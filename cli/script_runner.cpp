@@ -6,76 +6,26 @@
 #include <string>
 
 #include "app/calc_dlg.h"
+#include "cli/control_names.h"
+#include "cli/csv_text.h"
+#include "cli/shown_text.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
 
 namespace corvane {
 namespace {
 
-enum class NameKind { Edit, Radio, CheckBox };
+const ControlName* FindName(std::string_view name) { return FindControlName(name); }
 
-struct ScriptName {
-  std::string_view name;
-  int id;
-  NameKind kind;
-};
-
-constexpr ScriptName kNames[] = {
-    {"pressure", res::IDC_PRESSURE, NameKind::Edit},
-    {"temperature", res::IDC_TEMPERATURE, NameKind::Edit},
-    {"report", res::IDC_REPORT_FILE, NameKind::Edit},
-    {"methane", res::IDC_METHANE, NameKind::Edit},
-    {"ethane", res::IDC_ETHANE, NameKind::Edit},
-    {"propane", res::IDC_PROPANE, NameKind::Edit},
-    {"isobutane", res::IDC_ISOBUTANE, NameKind::Edit},
-    {"nbutane", res::IDC_NBUTANE, NameKind::Edit},
-    {"isopentane", res::IDC_ISOPENTANE, NameKind::Edit},
-    {"npentane", res::IDC_NPENTANE, NameKind::Edit},
-    {"nhexane", res::IDC_NHEXANE, NameKind::Edit},
-    {"nheptane", res::IDC_NHEPTANE, NameKind::Edit},
-    {"co2", res::IDC_CO2, NameKind::Edit},
-    {"h2s", res::IDC_H2S, NameKind::Edit},
-    {"nitrogen", res::IDC_NITROGEN, NameKind::Edit},
-    {"helium", res::IDC_HELIUM, NameKind::Edit},
-    {"hydrogen", res::IDC_HYDROGEN, NameKind::Edit},
-    {"oxygen", res::IDC_OXYGEN, NameKind::Edit},
-    {"bwrs", res::IDC_BWRS, NameKind::Radio},
-    {"pr", res::IDC_PR, NameKind::Radio},
-    {"rks", res::IDC_RKS, NameKind::Radio},
-    {"jc", res::IDC_JC, NameKind::Radio},
-    {"fp", res::IDC_FP, NameKind::Radio},
-    {"newton", res::IDC_NEWTON, NameKind::Radio},
-    {"polytropic", res::IDC_POLYTROPIC_BOX, NameKind::CheckBox},
-    {"viscosity", res::IDC_VISCOSITY_BOX, NameKind::CheckBox},
-    {"cp", res::IDC_CP, NameKind::CheckBox},
-    {"jt", res::IDC_JT, NameKind::CheckBox},
-    {"write", res::IDC_WRITE, NameKind::CheckBox},
-    {"append", res::IDC_APPEND, NameKind::CheckBox},
-};
-
-// The composition edits in dialog order, as `show` lists them.
-constexpr std::array<std::string_view, 15> kCompositionNames = InOrder(kDialogOrder, kScriptNames);
-
-const ScriptName* FindName(std::string_view name) {
-  for (const ScriptName& entry : kNames)
-    if (entry.name == name) return &entry;
-  return nullptr;
+// An unknown name, and the names the command would take instead.
+std::string UnknownName(std::string_view name, std::initializer_list<NameKind> kinds) {
+  return "unknown name \"" + std::string(name) + "\" (" + ListNames(kinds) + ")";
 }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view IconName(MessageIcon icon) { return icon == MessageIcon::Error ? "error" : "information"; }
 
 class ScriptRunner {
  public:
   explicit ScriptRunner(std::ostream& out) : out_(out), dialog_(surface_) {
-    surface_.onMessage = [this](const ShownMessage& m) {
-      out_ << "message: " << IconName(m.icon) << " | " << m.caption << " | " << m.text << '\n';
-    };
+    surface_.onMessage = [this](const ShownMessage& m) { PrintMessage(out_, m); };
     surface_.onConstants = [this](const BwrsConstantTexts& texts) {
       for (std::size_t i = 0; i < texts.size(); ++i)
         out_ << res::LabelBefore(res::ConstantsDialog(), res::kConstantStatics[i]) << texts[i] << '\n';
@@ -115,17 +65,20 @@ class ScriptRunner {
     const std::string_view name = rest.substr(0, space);
     const std::string_view text = space == std::string_view::npos ? std::string_view{} : rest.substr(space + 1);
     if (name.empty()) return std::string("set without a name");
-    const ScriptName* entry = FindName(name);
-    if (entry == nullptr) return "unknown name \"" + std::string(name) + "\"";
-    if (entry->kind != NameKind::Edit) return "\"" + std::string(name) + "\" is not an edit";
+    const ControlName* entry = FindName(name);
+    if (entry == nullptr) return UnknownName(name, {NameKind::Edit, NameKind::Gas});
+    if (entry->kind != NameKind::Edit && entry->kind != NameKind::Gas)
+      return "\"" + std::string(name) + "\" is not an edit";
     surface_.SetText(entry->id, text);
     return std::nullopt;
   }
 
   std::optional<std::string> Check(std::string_view name, bool checked) {
-    const ScriptName* entry = FindName(name);
-    if (entry == nullptr) return "unknown name \"" + std::string(name) + "\"";
-    if (entry->kind == NameKind::Edit) return "\"" + std::string(name) + "\" is not a button";
+    const ControlName* entry = FindName(name);
+    if (entry == nullptr)
+      return UnknownName(name, {NameKind::EquationRadio, NameKind::MethodRadio, NameKind::CheckBox});
+    if (entry->kind == NameKind::Edit || entry->kind == NameKind::Gas)
+      return "\"" + std::string(name) + "\" is not a button";
     surface_.SetChecked(entry->id, checked);
     return std::nullopt;
   }
@@ -139,12 +92,9 @@ class ScriptRunner {
     for (std::string_view box : {"polytropic", "viscosity", "cp", "jt", "write", "append"})
       if (surface_.IsChecked(FindName(box)->id)) out_ << ' ' << box;
     out_ << '\n';
-    out_ << "note: " << surface_.GetText(res::IDC_METHOD_NOTE) << '\n';
-    for (int id : res::kResultStatics)
-      out_ << res::LabelBefore(res::CalculatorDialog(), id) << surface_.GetText(id) << '\n';
+    PrintResultLines(out_, surface_);
     out_ << "report: " << surface_.GetText(res::IDC_REPORT_FILE) << '\n';
-    for (std::string_view name : kCompositionNames)
-      out_ << name << ": " << surface_.GetText(FindName(name)->id) << '\n';
+    for (const ControlName& gas : GasNames()) out_ << gas.name << ": " << surface_.GetText(gas.id) << '\n';
     out_ << "Sum: " << surface_.GetText(res::IDC_SUM) << '\n';
     return std::nullopt;
   }

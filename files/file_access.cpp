@@ -1,69 +1,38 @@
 #include "files/file_access.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
+#include "files/file_open.h"
+
 namespace corvane {
+
+bool IsUsableFileName(const std::string& path) {
+  return !path.empty() && path.find('\0') == std::string::npos && !file_open::IsDirectory(path);
+}
+
 namespace {
 
-// Opens without waiting for a partner: a FIFO with no process at its other
-// end would otherwise hold the open, and with it the whole dialog, for
-// ever. Opening one for writing then fails like any file that cannot be
-// opened; opening one for reading finds it empty. Once open, the file
-// blocks on reads and writes as usual.
-std::FILE* OpenWithoutWaiting(const std::string& path, int flags, const char* mode) {
-  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return nullptr;
-  const int status = ::fcntl(fd, F_GETFL);
-  if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) < 0) {
-    ::close(fd);
-    return nullptr;
-  }
-  std::FILE* file = ::fdopen(fd, mode);
-  if (file == nullptr) ::close(fd);
-  return file;
-}
-
-bool IsDirectory(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(std::filesystem::path(path), error);
-}
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(std::filesystem::path(path), error);
+std::FILE* OpenUsable(const std::string& path, file_open::Mode mode) {
+  return IsUsableFileName(path) ? file_open::Open(path, mode) : nullptr;
 }
 
 }  // namespace
 
-bool IsUsableFileName(const std::string& path) {
-  return !path.empty() && path.find('\0') == std::string::npos && !IsDirectory(path);
+std::optional<OpenFile> OpenFile::Adopt(std::FILE* file) {
+  if (file == nullptr) return std::nullopt;
+  return OpenFile(file);
 }
 
 std::optional<OpenFile> OpenFile::Create(const std::string& path) {
-  if (!IsUsableFileName(path)) return std::nullopt;
-  std::FILE* file = OpenWithoutWaiting(path, O_WRONLY | O_CREAT | O_TRUNC, "wb");
-  if (file == nullptr) return std::nullopt;
-  return OpenFile(file);
+  return Adopt(OpenUsable(path, file_open::Mode::kCreate));
 }
 
 std::optional<OpenFile> OpenFile::OpenForAppending(const std::string& path) {
-  // Without O_CREAT: appending never creates the file.
-  if (!IsUsableFileName(path) || !Exists(path)) return std::nullopt;
-  std::FILE* file = OpenWithoutWaiting(path, O_WRONLY | O_APPEND, "ab");
-  if (file == nullptr) return std::nullopt;
-  return OpenFile(file);
+  return Adopt(OpenUsable(path, file_open::Mode::kAppend));
 }
 
 std::optional<OpenFile> OpenFile::OpenForReading(const std::string& path) {
-  if (!IsUsableFileName(path)) return std::nullopt;
-  std::FILE* file = OpenWithoutWaiting(path, O_RDONLY, "rb");
-  if (file == nullptr) return std::nullopt;
-  return OpenFile(file);
+  return Adopt(OpenUsable(path, file_open::Mode::kRead));
 }
 
 OpenFile::OpenFile(OpenFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}

@@ -2,7 +2,9 @@
 //
 // A name names a file only when it is not empty, holds no NUL byte (the C
 // library would silently open the shorter name before it) and is not a
-// directory (which Linux would open for reading). Every open that fails,
+// directory (which Linux would open for reading). Only a file that can be
+// opened at once is opened: never a named pipe waiting for its other end,
+// and on Windows nothing but a file on a disk. Every open that fails,
 // for whatever reason, is simply "not opened": the callers then change
 // nothing and show no message.
 #pragma once
@@ -40,6 +42,7 @@ class OpenFile {
 
  private:
   explicit OpenFile(std::FILE* file) : file_(file) {}
+  static std::optional<OpenFile> Adopt(std::FILE* file);  // nothing for nullptr
   std::FILE* file_ = nullptr;
 };
 

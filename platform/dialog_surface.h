@@ -10,6 +10,7 @@
 
 #include "model/bwrs_constant_texts.h"
 #include "res/messages.h"
+#include "text/number_text.h"
 
 namespace corvane {
 
@@ -26,6 +27,9 @@ class DialogSurface {
   // Sets a control's text. Setting an edit's text raises its change
   // notification at once, exactly as typing does.
   virtual void SetText(int id, std::string_view text) = 0;
+  // The number an edit's text reads as (ParseNumber). A surface may keep
+  // the value while the text stays the same.
+  virtual double GetNumber(int id) const { return ParseNumber(GetText(id)); }
 
   // Radio buttons and check boxes. Checking a radio button unchecks the
   // others of its group.

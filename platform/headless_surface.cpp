@@ -1,5 +1,6 @@
 #include "platform/headless_surface.h"
 
+
 namespace corvane {
 
 HeadlessSurface::HeadlessSurface() {
@@ -8,37 +9,93 @@ HeadlessSurface::HeadlessSurface() {
     Control control{item.kind, item.radioGroup, std::string(item.text), false};
     // Edits and result statics start empty; the core writes their texts.
     if (item.kind == res::ControlKind::Edit) control.text.clear();
-    controls_[item.id] = control;
+    const auto id = static_cast<std::size_t>(item.id);
+    if (id >= indexById_.size()) indexById_.resize(id + 1, -1);
+    short& index = indexById_[id];
+    if (index >= 0) {
+      controls_[static_cast<std::size_t>(index)] = std::move(control);  // the last of an id counts
+      continue;
+    }
+    index = static_cast<short>(controls_.size());
+    controls_.push_back(std::move(control));
   }
+}
+
+HeadlessSurface::Control* HeadlessSurface::Find(int id) {
+  if (id < 0 || static_cast<std::size_t>(id) >= indexById_.size()) return nullptr;
+  const short index = indexById_[static_cast<std::size_t>(id)];
+  return index < 0 ? nullptr : &controls_[static_cast<std::size_t>(index)];
+}
+
+const HeadlessSurface::Control* HeadlessSurface::Find(int id) const {
+  return const_cast<HeadlessSurface*>(this)->Find(id);
+}
+
+void HeadlessSurface::MarkChanged(Control& control) {
+  if (control.changed || checkpoint_.empty()) return;
+  control.changed = true;
+  changedSinceCheckpoint_.push_back(static_cast<std::size_t>(&control - controls_.data()));
 }
 
 std::string HeadlessSurface::GetText(int id) const {
-  const auto it = controls_.find(id);
-  return it == controls_.end() ? std::string() : it->second.text;
+  const Control* control = Find(id);
+  return control == nullptr ? std::string() : control->text;
 }
 
 void HeadlessSurface::SetText(int id, std::string_view text) {
-  const auto it = controls_.find(id);
-  if (it == controls_.end()) return;
-  it->second.text.assign(text);
-  if (it->second.kind == res::ControlKind::Edit) NotifyEditChanged(id);
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  MarkChanged(*control);
+  control->text.assign(text);
+  control->numberKnown = false;
+  if (control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
+}
+
+double HeadlessSurface::GetNumber(int id) const {
+  const Control* control = Find(id);
+  if (control == nullptr) return 0.0;
+  if (!control->numberKnown) {
+    control->number = ParseNumber(control->text);
+    control->numberKnown = true;
+  }
+  return control->number;
 }
 
 bool HeadlessSurface::IsChecked(int id) const {
-  const auto it = controls_.find(id);
-  return it != controls_.end() && it->second.checked;
+  const Control* control = Find(id);
+  return control != nullptr && control->checked;
 }
 
 void HeadlessSurface::SetChecked(int id, bool checked) {
-  const auto it = controls_.find(id);
-  if (it == controls_.end()) return;
-  if (checked && it->second.kind == res::ControlKind::RadioButton) {
-    for (auto& [otherId, other] : controls_) {
-      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == it->second.radioGroup)
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  if (checked && control->kind == res::ControlKind::RadioButton) {
+    for (Control& other : controls_) {
+      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.checked) {
+        MarkChanged(other);
         other.checked = false;
+      }
     }
   }
-  it->second.checked = checked;
+  MarkChanged(*control);
+  control->checked = checked;
+}
+
+void HeadlessSurface::Checkpoint() {
+  for (Control& control : controls_) control.changed = false;
+  changedSinceCheckpoint_.clear();
+  checkpoint_ = controls_;
+}
+
+void HeadlessSurface::Revert() {
+  for (std::size_t index : changedSinceCheckpoint_) {
+    controls_[index].text = checkpoint_[index].text;
+    controls_[index].numberKnown = checkpoint_[index].numberKnown;
+    controls_[index].number = checkpoint_[index].number;
+    controls_[index].checked = checkpoint_[index].checked;
+    controls_[index].changed = false;
+  }
+  changedSinceCheckpoint_.clear();
 }
 
 void HeadlessSurface::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {

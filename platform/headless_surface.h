@@ -3,7 +3,6 @@
 // optional listener; file dialogs are answered by the caller beforehand.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +25,8 @@ class HeadlessSurface : public DialogSurface {
 
   std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override;
+  // Read once per text: a run reads the fifteen fractions several times.
+  double GetNumber(int id) const override;
   bool IsChecked(int id) const override;
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -38,6 +39,11 @@ class HeadlessSurface : public DialogSurface {
   // The answer of the next file dialog: a path, or nothing to cancel it.
   // Without an answer the dialog is cancelled.
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
+
+  // Remembers every control's text and check; Revert puts back those changed
+  // since, so one surface can start many runs from the same state.
+  void Checkpoint();
+  void Revert();
 
   std::function<void(const ShownMessage&)> onMessage;
   std::function<void(const BwrsConstantTexts&)> onConstants;
@@ -54,8 +60,20 @@ class HeadlessSurface : public DialogSurface {
     int radioGroup = 0;
     std::string text;
     bool checked = false;
+    bool changed = false;  // since the checkpoint
+    mutable bool numberKnown = false;
+    mutable double number = 0;  // what text reads as, when numberKnown
   };
-  std::map<int, Control> controls_;
+  // The control with `id`, or nullptr.
+  Control* Find(int id);
+  const Control* Find(int id) const;
+  void MarkChanged(Control& control);
+  std::vector<Control> controls_;
+  // controls_'s index of each id from 0 to the largest, -1 where none: the
+  // run reads the edits often enough for the lookup to count.
+  std::vector<short> indexById_;
+  std::vector<Control> checkpoint_;
+  std::vector<std::size_t> changedSinceCheckpoint_;
   std::optional<std::string> nextFileAnswer_;
 };
 

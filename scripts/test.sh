@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test twice: a normal build, then a build
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then cross-builds
+# the Windows programs and runs their tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,4 +15,6 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZ
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize -j "$jobs" --output-on-failure
-echo "All tests passed, normal and sanitized builds."
+
+bash scripts/test-windows.sh
+echo "All tests passed: normal and sanitized Linux builds, and Windows under Wine."

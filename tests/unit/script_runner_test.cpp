@@ -65,6 +65,15 @@ TEST(ScriptRunner, LinesThatCannotBeCarriedOutStopTheScript) {
   }
 }
 
+TEST(ScriptRunner, AnUnknownNameSaysWhichNamesExist) {
+  EXPECT_EQ(RunCli("show\nset iso-butane 0.1\n").err,
+            "corvane-cli: line 2: unknown name \"iso-butane\" (edits: pressure, temperature, report; gases: methane, "
+            "ethane, propane, isobutane, nbutane, isopentane, npentane, nhexane, nheptane, co2, h2s, nitrogen, helium, "
+            "hydrogen, oxygen)\n");
+  EXPECT_NE(RunCli("check BWRS\n").err.find("(equations: bwrs, pr, rks; methods: jc, fp, newton; boxes: "),
+            std::string::npos);
+}
+
 TEST(ScriptRunner, MessagesPrintWhenShown) {
   const ScriptResult r = RunCli("set pressure 1\nrun\nview\n");
   EXPECT_EQ(r.out,

@@ -1,19 +1,26 @@
 // A fresh directory for tests that write files, removed with its contents.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace corvane {
 
 class TempDir {
  public:
+  // A name nobody holds yet: creating the directory is the claim.
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const std::filesystem::path candidate = base / ("corvane-test-" + std::to_string(random() % 1000000000));
+      if (std::filesystem::create_directory(candidate, error)) path_ = candidate;
+    }
   }
   ~TempDir() {
     std::error_code error;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# End-to-end timing of corvane-cli --batch on the operating envelope (start-up
+# gas, P 14.7..3000 psia x T -100..300 F, BWRS by false position, all four
+# boxes): rows per second for --jobs 1 and 2, each the best of three runs,
+# and the peak memory of a batch over a large input.
+#   bench/batch_timing.sh [BUILD_DIR] [BIG_INPUT_MB]
+# BIG_INPUT_MB (default 0: skipped) makes an input of about that size by
+# repeating the envelope, and reports the peak resident memory of its batch.
+set -euo pipefail
+build=${1:-build}
+big_mb=${2:-0}
+cli=$build/bin/corvane-cli
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+awk 'BEGIN { print "pressure,temperature";
+             for (i = 0; i < 500; i++) for (j = 0; j < 200; j++)
+               printf "%.4f,%.4f\n", 14.7 + i * (3000 - 14.7) / 499, -100 + j * 400 / 199 }' >"$work/envelope.csv"
+rows=$(($(wc -l <"$work/envelope.csv") - 1))
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+for jobs in 1 2; do
+  best=
+  for _ in 1 2 3; do
+    start=$(date +%s%N)
+    "$cli" --batch "$work/envelope.csv" --jobs "$jobs" --out "$work/out$jobs.csv"
+    nanoseconds=$(($(date +%s%N) - start))
+    if [ -z "$best" ] || [ "$nanoseconds" -lt "$best" ]; then best=$nanoseconds; fi
+  done
+  awk -v jobs="$jobs" -v rows="$rows" -v ns="$best" \
+    'BEGIN { printf "--jobs %s: %d rows in %.3f s, %.0f rows/s\n", jobs, rows, ns / 1e9, rows / (ns / 1e9) }'
+done
+cmp -s "$work/out1.csv" "$work/out2.csv" && echo "outputs of --jobs 1 and 2 are identical" || { echo "outputs differ"; exit 1; }
+
+if [ "$big_mb" -gt 0 ]; then
+  tail -n +2 "$work/envelope.csv" >"$work/rows.csv"
+  head -1 "$work/envelope.csv" >"$work/big.csv"
+  while [ "$(stat -c %s "$work/big.csv")" -lt $((big_mb * 1024 * 1024)) ]; do cat "$work/rows.csv" >>"$work/big.csv"; done
+  echo "big input: $(($(stat -c %s "$work/big.csv") / 1024 / 1024)) MiB, $(($(wc -l <"$work/big.csv") - 1)) rows"
+  if [ -x /usr/bin/time ]; then
+    /usr/bin/time -f "peak resident memory: %M KiB, %e s" "$cli" --batch "$work/big.csv" --jobs 2 --out /dev/null
+  else
+    echo "no /usr/bin/time here (Debian package time): peak memory not measured"
+  fi
+fi

@@ -1,0 +1,214 @@
+#include "cli/batch.h"
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "cli/batch_row.h"
+
+namespace corvane {
+namespace {
+
+// Rows travel in chunks: small enough that output follows input closely,
+// large enough that handing them over costs little.
+constexpr std::size_t kChunkRows = 256;
+// A chunk also ends once this much input went into it, so that long rows
+// cannot make the chunks in flight large.
+constexpr long long kChunkInputBytes = 1 << 20;
+// A field that grew beyond this for a long row gives its memory back.
+constexpr std::size_t kKeptFieldCapacity = 1 << 16;
+
+struct Chunk {
+  std::vector<CsvRecord> records;
+  std::size_t count = 0;
+  long long bytesReadAfter = 0;
+  std::string output;
+  bool malformed = false;
+  bool done = false;
+};
+
+// Fills `chunk` from the reader; false when the input has ended. A chunk
+// goes out early when the reader would have to wait for more input, so
+// rows that trickle in are answered as they come.
+bool FillChunk(CsvReader& reader, Chunk& chunk) {
+  chunk.count = 0;
+  if (chunk.output.capacity() > 4 * static_cast<std::size_t>(kChunkInputBytes)) std::string().swap(chunk.output);
+  chunk.output.clear();
+  chunk.malformed = false;
+  chunk.done = false;
+  bool more = true;
+  const long long start = reader.BytesRead();
+  while (chunk.count < kChunkRows) {
+    if (chunk.count > 0 && (reader.NeedsInput() || reader.BytesRead() - start > kChunkInputBytes)) break;
+    if (chunk.records.size() <= chunk.count) chunk.records.emplace_back();
+    for (std::string& field : chunk.records[chunk.count].fields)
+      if (field.capacity() > kKeptFieldCapacity) std::string().swap(field);
+    if (!reader.Next(chunk.records[chunk.count])) {
+      more = false;
+      break;
+    }
+    ++chunk.count;
+  }
+  chunk.bytesReadAfter = reader.BytesRead();
+  return more;
+}
+
+void ProcessChunk(BatchRowWorker& worker, Chunk& chunk) {
+  for (std::size_t i = 0; i < chunk.count; ++i)
+    if (!worker.Process(chunk.records[i], chunk.output)) chunk.malformed = true;
+}
+
+// One thread reads, `jobs` workers run chunks, one thread writes them in
+// input order; at most a few chunks per worker are in flight.
+class Pipeline {
+ public:
+  Pipeline(const BatchPlan& plan, unsigned jobs, CsvReader& reader, BatchStreams& streams)
+      : plan_(plan), jobs_(jobs), reader_(reader), streams_(streams) {}
+
+  // False when writing failed.
+  bool Run(bool& malformed) {
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < jobs_; ++i) workers.emplace_back([this] { Work(); });
+    std::thread writer([this] { Write(); });
+    for (bool more = true; more;) {
+      Chunk* chunk = FreeChunk();
+      if (chunk == nullptr) break;  // writing failed
+      more = FillChunk(reader_, *chunk);
+      std::lock_guard lock(mutex_);
+      order_.push_back(chunk);
+      todo_.push_back(chunk);
+      changed_.notify_all();
+    }
+    {
+      std::lock_guard lock(mutex_);
+      inputDone_ = true;
+      changed_.notify_all();
+    }
+    for (std::thread& worker : workers) worker.join();
+    writer.join();
+    malformed = malformed_;
+    return !writeFailed_;
+  }
+
+ private:
+  Chunk* FreeChunk() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return writeFailed_ || !free_.empty() || chunks_.size() < 2 * jobs_ + 2; });
+    if (writeFailed_) return nullptr;
+    if (free_.empty()) {
+      chunks_.push_back(std::make_unique<Chunk>());
+      return chunks_.back().get();
+    }
+    Chunk* chunk = free_.back();
+    free_.pop_back();
+    return chunk;
+  }
+
+  void Work() {
+    BatchRowWorker worker(plan_);
+    for (;;) {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return writeFailed_ || !todo_.empty() || inputDone_; });
+      if (writeFailed_ || todo_.empty()) return;
+      Chunk* chunk = todo_.front();
+      todo_.pop_front();
+      lock.unlock();
+      ProcessChunk(worker, *chunk);
+      lock.lock();
+      chunk->done = true;
+      changed_.notify_all();
+    }
+  }
+
+  void Write() {
+    long long rows = 0;
+    for (;;) {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return (!order_.empty() && order_.front()->done) || (inputDone_ && order_.empty()); });
+      if (order_.empty()) return;
+      Chunk* chunk = order_.front();
+      order_.pop_front();
+      lock.unlock();
+      const bool written = streams_.write(chunk->output);
+      rows += static_cast<long long>(chunk->count);
+      if (streams_.progress) streams_.progress(rows, chunk->bytesReadAfter);
+      lock.lock();
+      malformed_ = malformed_ || chunk->malformed;
+      free_.push_back(chunk);
+      if (!written) {
+        writeFailed_ = true;
+        order_.clear();
+        todo_.clear();
+      }
+      changed_.notify_all();
+      if (writeFailed_) return;
+    }
+  }
+
+  const BatchPlan& plan_;
+  unsigned jobs_;
+  CsvReader& reader_;
+  BatchStreams& streams_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::unique_ptr<Chunk>> chunks_;
+  std::vector<Chunk*> free_;
+  std::deque<Chunk*> order_;  // read, not yet written, in input order
+  std::deque<Chunk*> todo_;   // read, not yet taken by a worker
+  bool inputDone_ = false;
+  bool writeFailed_ = false;
+  bool malformed_ = false;
+};
+
+// One worker on this thread: read, run, write, chunk after chunk.
+bool RunInline(const BatchPlan& plan, CsvReader& reader, BatchStreams& streams, bool& malformed) {
+  BatchRowWorker worker(plan);
+  Chunk chunk;
+  long long rows = 0;
+  for (bool more = true; more;) {
+    more = FillChunk(reader, chunk);
+    ProcessChunk(worker, chunk);
+    malformed = malformed || chunk.malformed;
+    if (!streams.write(chunk.output)) return false;
+    rows += static_cast<long long>(chunk.count);
+    if (streams.progress) streams.progress(rows, chunk.bytesReadAfter);
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunBatch(const BatchSettings& settings, BatchStreams& streams, std::string& error) {
+  CsvReader reader(streams.read, kMaxRowBytes, kMaxRowFields);
+  CsvRecord header;
+  if (!reader.Next(header)) {
+    error = reader.ReadFailed() ? "cannot read the input" : "no header row";
+    return 2;
+  }
+  BatchPlan plan;
+  if (const auto fault = MakeBatchPlan(header, settings.flags, settings.gas, settings.units, plan)) {
+    error = *fault;
+    return 2;
+  }
+  if (!streams.write(OutputHeader(plan))) {
+    error = "cannot write the output";
+    return 2;
+  }
+  bool malformed = false;
+  const bool written = settings.jobs <= 1 ? RunInline(plan, reader, streams, malformed)
+                                          : Pipeline(plan, settings.jobs, reader, streams).Run(malformed);
+  if (!written) {
+    error = "cannot write the output";
+    return 2;
+  }
+  if (reader.ReadFailed()) {
+    error = "cannot read the input";
+    return 2;
+  }
+  return malformed ? 1 : 0;
+}
+
+}  // namespace corvane

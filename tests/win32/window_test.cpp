@@ -1,0 +1,311 @@
+// The real corvane.exe under test: started, driven through window messages
+// as a user's clicks and keys arrive, and compared with its headless twin.
+// Screenshots of its windows go to screenshots/ in the working directory.
+// The resource ids come before <windows.h>, whose IDOK and IDCANCEL
+// macros would rewrite the tables' names for the same commands.
+#include "res/dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "calculator_process.h"
+#include "cli/script_runner.h"
+
+namespace corvane::win32_test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace corvane::res;
+
+const std::wstring kMain = L"Equation of State and Properties Calculator, V1.0";
+
+fs::path ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return fs::path(path).parent_path();
+}
+
+// What corvane-cli prints for a script: the headless twin of the window.
+std::string Headless(const std::string& script) {
+  std::ostringstream out, err;
+  RunScript(script, out, err);
+  return out.str();
+}
+
+bool Contains(const std::string& text, const std::string& line) { return text.find(line + "\n") != std::string::npos; }
+
+void Screenshot(const RECT& area, const std::wstring& name) {
+  fs::create_directories("screenshots");
+  SaveBitmap(CaptureScreen(area), (fs::path("screenshots") / (name + L".bmp")).wstring());
+}
+
+void Screenshot(HWND window, const std::wstring& name) {
+  RECT frame;
+  ::GetWindowRect(window, &frame);
+  Screenshot(frame, name);
+}
+
+// The rectangle of a control within its dialog's window capture.
+RECT PlaceInWindow(HWND dialog, HWND control) {
+  RECT frame, place;
+  ::GetWindowRect(dialog, &frame);
+  ::GetWindowRect(control, &place);
+  ::OffsetRect(&place, -frame.left, -frame.top);
+  return place;
+}
+
+// Every text of the dialog fits its control, measured in the dialog's font
+// at the screen's scale; a check box or radio button's text beside its box.
+void ExpectEveryTextFits(HWND dialog) {
+  HDC screen = ::GetDC(nullptr);
+  LOGFONTW font{};
+  font.lfHeight = -::MulDiv(CalculatorDialog().fontPointSize, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+  fs::path(std::string(CalculatorDialog().fontFamily)).wstring().copy(font.lfFaceName, LF_FACESIZE - 1);
+  HFONT dialogFont = ::CreateFontIndirectW(&font);
+  HGDIOBJ previous = ::SelectObject(screen, dialogFont);
+  for (HWND child : Children(dialog)) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(child, className, 32);
+    const std::wstring text = fs::path(TextOf(child)).wstring();
+    if (text.empty() || std::wstring(className) == L"Edit") continue;
+    SIZE size{};
+    ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    RECT client;
+    ::GetClientRect(child, &client);
+    const LONG type = ::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+    const bool boxed = std::wstring(className) == L"Button" && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
+    EXPECT_LE(size.cx, client.right - (boxed ? ::GetSystemMetrics(SM_CXMENUCHECK) + 2 : 0)) << TextOf(child);
+  }
+  ::SelectObject(screen, previous);
+  ::DeleteObject(dialogFont);
+  ::ReleaseDC(nullptr, screen);
+}
+
+class Window : public ::testing::Test {
+ protected:
+  Window() : folder_(fs::temp_directory_path() / ("corvane-window-" + std::to_string(::GetTickCount64()))) {
+    fs::create_directories(folder_);
+  }
+  ~Window() override {
+    std::error_code error;
+    fs::remove_all(folder_, error);
+  }
+  CalculatorProcess Start(const fs::path& program = ProgramFolder() / "corvane.exe") {
+    return CalculatorProcess(program.wstring(), folder_.wstring());
+  }
+  // The message box the program shows with this caption, closed with OK after reading.
+  struct Answered {
+    std::string text;
+    bool iconIsError = false;
+  };
+  Answered AnswerMessage(CalculatorProcess& calculator, const std::wstring& caption, const wchar_t* shot) {
+    HWND box = calculator.WaitForWindow(caption);
+    EXPECT_NE(box, nullptr) << "no message box";
+    if (box == nullptr) return {};
+    const MessageBoxParts parts = ReadMessageBox(box);
+    if (shot != nullptr) Screenshot(box, shot);
+    const bool error = ShowsSystemIcon(parts.icon, IDI_ERROR);
+    EXPECT_NE(error, ShowsSystemIcon(parts.icon, IDI_INFORMATION)) << "one icon or the other";
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    calculator.Settle();
+    return {parts.text, error};
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(TextOf(dialog, IDC_TEMPERATURE), "80.");
+  EXPECT_EQ(TextOf(dialog, IDC_PRESSURE), "1000.");
+  EXPECT_EQ(TextOf(dialog, IDC_METHANE), "0.96000");
+  EXPECT_EQ(TextOf(dialog, IDC_NHEXANE), "0.00000");
+  EXPECT_EQ(TextOf(dialog, IDC_SUM), "1.00000");
+  EXPECT_EQ(fs::path(TextOf(dialog, IDC_REPORT_FILE)), folder_ / "corvanetest.txt");
+  EXPECT_TRUE(TextOf(dialog, IDC_REPORT_FILE).ends_with("\\corvanetest.txt"));
+  for (int id : {IDC_BWRS, IDC_FP, IDC_POLYTROPIC_BOX, IDC_VISCOSITY_BOX, IDC_CP, IDC_JT})
+    EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_CHECKED) << id;
+  for (int id : {IDC_PR, IDC_RKS, IDC_JC, IDC_NEWTON, IDC_WRITE, IDC_APPEND})
+    EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_UNCHECKED) << id;
+
+  Screenshot(dialog, L"window-start");
+  const Capture capture = CaptureWindow(dialog);
+  for (const TextColour& colour : TextColours()) {
+    if (TextOf(dialog, colour.id).empty()) continue;  // the result statics before a run
+    EXPECT_TRUE(capture.HasColour(PlaceInWindow(dialog, calculator.Control(colour.id)),
+                                  RGB(colour.red, colour.green, colour.blue)))
+        << "control " << colour.id;
+  }
+
+  ExpectEveryTextFits(dialog);
+}
+
+// Wine keeps a window's menus inside its process, so the system menu is
+// opened as Alt+Space opens it and shown in a screenshot, not read.
+TEST_F(Window, TheSystemMenuOpensForItsScreenshot) {
+  CalculatorProcess calculator = Start();
+  ASSERT_NE(calculator.Dialog(), nullptr);
+  ::PostMessageW(calculator.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  HWND popup = nullptr;
+  for (int attempt = 0; attempt < 50 && popup == nullptr; ++attempt) {
+    ::Sleep(100);
+    popup = ::FindWindowW(L"#32768", nullptr);  // the class of menu pop-ups
+  }
+  ASSERT_NE(popup, nullptr);
+  RECT menu, frame;
+  ::GetWindowRect(popup, &menu);
+  ::GetWindowRect(calculator.Dialog(), &frame);
+  ::UnionRect(&frame, &frame, &menu);
+  Screenshot(frame, L"system-menu");
+}
+
+TEST_F(Window, TypingUpdatesTheSumAndResetClearsTheFractions) {
+  CalculatorProcess calculator = Start();
+  ASSERT_NE(calculator.Dialog(), nullptr);
+  calculator.Type(IDC_METHANE, "0.5");
+  EXPECT_EQ(TextOf(calculator.Dialog(), IDC_SUM), "0.54000");
+  calculator.Type(IDC_ETHANE, "x");
+  EXPECT_EQ(TextOf(calculator.Dialog(), IDC_SUM), "0.52000");
+  calculator.Click(IDC_RESET);
+  calculator.Settle();
+  for (int id : kCompositionEdits) EXPECT_EQ(TextOf(calculator.Dialog(), id), "0.00");
+  EXPECT_EQ(TextOf(calculator.Dialog(), IDC_SUM), "0.00000");
+}
+
+TEST_F(Window, RunViewAndAboutShowWhatTheHeadlessTwinShows) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+
+  // View before any BWRS run: its message, with the error icon.
+  calculator.Menu(ID_VIEW);
+  const Answered refused = AnswerMessage(calculator, L"View BWRS Coefficients", nullptr);
+  EXPECT_EQ(refused.text, "BWRS coefficients not yet computed.");
+  EXPECT_TRUE(refused.iconIsError);
+
+  // Alt+R: the menu bar's "&Run", found by its mnemonic as the keyboard
+  // finds it. (Wine keeps a window's menus inside its process: another
+  // process cannot read their items.)
+  ::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, 'r');
+  calculator.Settle();
+  const std::string twin = Headless("run\nshow\n");
+  EXPECT_TRUE(Contains(twin, "pressure: " + TextOf(dialog, IDC_PRESSURE)));
+  EXPECT_TRUE(Contains(twin, "note: " + TextOf(dialog, IDC_METHOD_NOTE))) << TextOf(dialog, IDC_METHOD_NOTE);
+  for (int id : kResultStatics) {
+    const std::string row = std::string(LabelBefore(CalculatorDialog(), id)) + TextOf(dialog, id);
+    EXPECT_TRUE(Contains(twin, row)) << row;
+  }
+  Screenshot(dialog, L"window-after-run");
+  ExpectEveryTextFits(dialog);
+  const Capture capture = CaptureWindow(dialog);
+  for (int id : kResultStatics)
+    EXPECT_TRUE(capture.HasColour(PlaceInWindow(dialog, calculator.Control(id)), RGB(0, 0, 128))) << id;
+
+  calculator.Menu(ID_VIEW);
+  HWND view = calculator.WaitForWindow(L"View BWRS Constants");
+  ASSERT_NE(view, nullptr);
+  const std::string twinView = Headless("run\nview\n");
+  for (std::size_t row = 0; row < kConstantStatics.size(); ++row) {
+    const std::string line = std::string(LabelBefore(ConstantsDialog(), kConstantStatics[row])) +
+                             TextOf(view, kConstantStatics[row]);
+    EXPECT_TRUE(Contains(twinView, line)) << line;
+  }
+  Screenshot(view, L"constants-view");
+  calculator.Key(view, VK_ESCAPE);
+  calculator.Settle();
+  EXPECT_FALSE(::IsWindow(view));
+
+  // The system menu's item opens the About box too.
+  ::PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+  HWND about = calculator.WaitForWindow(L"About Corvane");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(TextOf(about, IDOK), "OK");
+  Screenshot(about, L"about");
+  ::PostMessageW(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+  calculator.Settle();
+  EXPECT_FALSE(::IsWindow(about));
+}
+
+TEST_F(Window, ARejectedPressureRaisesItsMessageAndTheResultsStay) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+  calculator.Menu(ID_RUN);
+  calculator.Settle();
+  const std::string density = TextOf(dialog, IDC_MOLAR_DENSITY);
+  ASSERT_FALSE(density.empty());
+
+  calculator.Type(IDC_PRESSURE, "5");
+  calculator.Menu(ID_RUN);
+  const Answered message = AnswerMessage(calculator, L"User Inputs", L"message-box");
+  EXPECT_TRUE(Contains(Headless("set pressure 5\nrun\n"), "message: error | User Inputs | " + message.text));
+  EXPECT_TRUE(message.iconIsError);
+  EXPECT_EQ(TextOf(dialog, IDC_MOLAR_DENSITY), density);
+  EXPECT_EQ(TextOf(dialog, IDC_PRESSURE), "5");
+}
+
+TEST_F(Window, SaveAndRecallGoThroughTheCommonDialogs) {
+  CalculatorProcess calculator = Start();
+  ASSERT_NE(calculator.Dialog(), nullptr);
+  // Answers a file dialog with a name typed into its file-name field.
+  const auto answer = [&](const std::wstring& caption, const std::string& name) {
+    HWND chooser = calculator.WaitForWindow(caption);
+    ASSERT_NE(chooser, nullptr) << "no file dialog";
+    bool typed = false;
+    for (HWND child : Children(chooser)) {
+      wchar_t className[32] = {};
+      ::GetClassNameW(child, className, 32);
+      if (std::wstring(className) == L"Edit" && TextOf(child) == "*.dat") {
+        ::SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fs::path(name).wstring().c_str()));
+        typed = true;
+      }
+    }
+    ASSERT_TRUE(typed) << "no file name field holding *.dat";
+    ::PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+    calculator.Settle();
+  };
+
+  calculator.Type(IDC_METHANE, "0.5");
+  calculator.Click(IDC_SAVE);
+  answer(L"Save As", "mix");  // the default extension makes it mix.dat
+  EXPECT_EQ(fs::file_size(folder_ / "mix.dat"), 128u);
+
+  calculator.Click(IDC_RESET);
+  calculator.Settle();
+  calculator.Click(IDC_RECALL);
+  answer(L"Open", (folder_ / "mix.dat").string());
+  EXPECT_EQ(TextOf(calculator.Dialog(), IDC_METHANE), "0.50000");
+  EXPECT_EQ(TextOf(calculator.Dialog(), IDC_SUM), "0.54000");
+}
+
+TEST_F(Window, EnterInAnEditEscapeAndTheCloseBoxEndTheProgram) {
+  for (const int way : {VK_RETURN, VK_ESCAPE, 0}) {
+    CalculatorProcess calculator = Start();
+    ASSERT_NE(calculator.Dialog(), nullptr);
+    if (way != 0) {
+      calculator.Key(calculator.Control(IDC_METHANE), static_cast<WPARAM>(way));
+    } else {
+      ::PostMessageW(calculator.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    DWORD code = 99;
+    EXPECT_TRUE(calculator.WaitForExit(&code)) << "way " << way;
+    EXPECT_EQ(code, 0u);
+  }
+}
+
+TEST_F(Window, HelpWithoutItsPageSaysSo) {
+  // A copy of the program alone in a folder, without the page beside it.
+  fs::copy_file(ProgramFolder() / "corvane.exe", folder_ / "corvane.exe");
+  CalculatorProcess calculator = Start(folder_ / "corvane.exe");
+  ASSERT_NE(calculator.Dialog(), nullptr);
+  calculator.Menu(ID_HELP);
+  const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
+  EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
+}
+
+}  // namespace
+}  // namespace corvane::win32_test

@@ -1,0 +1,207 @@
+#include "win32/calc_window.h"
+
+#include "text/wide_text.h"
+#include "win32/dialog_template.h"
+#include "win32/help_page.h"
+#include "win32/mixture_file_dialog.h"
+#include "win32/small_dialogs.h"
+
+namespace corvane::win32 {
+namespace {
+
+const res::ControlSpec* CalculatorControl(int id) { return res::FindControl(res::CalculatorDialog(), id); }
+
+std::wstring Wide(std::string_view text) { return WidenUtf8(text).value_or(std::wstring()); }
+
+}  // namespace
+
+CalcWindow::CalcWindow(HINSTANCE instance) : instance_(instance), calc_(*this) {}
+
+CalcWindow::~CalcWindow() {
+  if (bigIcon_ != nullptr) ::DestroyIcon(bigIcon_);
+  if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
+}
+
+void CalcWindow::RunModal() {
+  // A main window with its own task-bar button, sizing frame, minimise and
+  // maximise boxes and a sunken client edge.
+  const DialogTemplate dialog(res::CalculatorDialog(),
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                  WS_MAXIMIZEBOX | WS_VISIBLE,
+                              WS_EX_CLIENTEDGE | WS_EX_APPWINDOW);
+  ::DialogBoxIndirectParamW(instance_, dialog.Get(), nullptr, &CalcWindow::DialogProc,
+                            reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CalcWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<CalcWindow*>(lParam);
+    ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<CalcWindow*>(::GetWindowLongPtrW(window, DWLP_USER));
+  return self == nullptr ? FALSE : self->HandleMessage(message, wParam, lParam);
+}
+
+INT_PTR CalcWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return FALSE;  // the focus is set
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return TRUE;
+    case WM_SYSCOMMAND:
+      // The system menu's "About Corvane..." opens the About box like the
+      // menu bar's command of the same id; every other one is the system's.
+      if ((wParam & 0xFFF0) == res::IDM_ABOUTBOX) {
+        calc_.OnCommand(res::IDM_ABOUTBOX);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: return OnControlColour(message, wParam, lParam);
+    default: return FALSE;
+  }
+}
+
+void CalcWindow::OnInitDialog() {
+  AttachMenuBar();
+  calc_.OnInitDialog();
+  AddAboutToSystemMenu();
+  SetIcons();
+  // The temperature edit takes the focus, as the first control of the
+  // original template did.
+  ::SetFocus(::GetDlgItem(window_, res::IDC_TEMPERATURE));
+}
+
+void CalcWindow::AttachMenuBar() {
+  // A flat bar: each item is a command of its own, with no drop-down.
+  HMENU bar = ::CreateMenu();
+  for (const res::MenuItemSpec& item : res::CalculatorMenu())
+    ::AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(item.commandId), Wide(item.text).c_str());
+  ::SetMenu(window_, bar);
+  // The template's size is the client area's: the window grows by what the
+  // menu bar took from it.
+  RECT wanted{0, 0, res::CalculatorDialog().width, res::CalculatorDialog().height};
+  ::MapDialogRect(window_, &wanted);
+  RECT client, frame;
+  ::GetClientRect(window_, &client);
+  ::GetWindowRect(window_, &frame);
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + wanted.right - client.right,
+                 frame.bottom - frame.top + wanted.bottom - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CalcWindow::AddAboutToSystemMenu() {
+  const std::string_view text = res::AboutMenuString();
+  if (text.empty()) return;
+  HMENU system = ::GetSystemMenu(window_, FALSE);
+  if (system == nullptr) return;
+  ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(system, MF_STRING, res::IDM_ABOUTBOX, Wide(text).c_str());
+}
+
+void CalcWindow::SetIcons() {
+  const auto load = [this](int sizeMetric) {
+    const int size = ::GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(res::IDR_MAINFRAME), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  };
+  bigIcon_ = load(SM_CXICON);
+  smallIcon_ = load(SM_CXSMICON);
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+}
+
+void CalcWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (lParam == 0) {
+    // The menu bar, or the dialog manager's OK (Enter) and Cancel (Escape,
+    // the close box): commands of the dialog.
+    calc_.OnCommand(id);
+    return;
+  }
+  const res::ControlSpec* control = CalculatorControl(id);
+  if (control == nullptr) return;
+  if (control->kind == res::ControlKind::Edit && code == EN_CHANGE) {
+    if (!settingText_) NotifyEditChanged(id);
+  } else if (control->kind == res::ControlKind::PushButton && code == BN_CLICKED) {
+    // Radio buttons and check boxes have no handlers: the next run reads them.
+    calc_.OnCommand(id);
+  }
+}
+
+INT_PTR CalcWindow::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
+  const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+  for (const res::TextColour& colour : res::TextColours()) {
+    if (colour.id != id) continue;
+    // The dialog's own background brush, with the table's text colour.
+    const LRESULT brush = ::DefWindowProcW(window_, message, wParam, lParam);
+    ::SetTextColor(reinterpret_cast<HDC>(wParam), RGB(colour.red, colour.green, colour.blue));
+    return static_cast<INT_PTR>(brush);
+  }
+  return FALSE;
+}
+
+std::string CalcWindow::GetText(int id) const {
+  HWND control = ::GetDlgItem(window_, id);
+  if (control == nullptr) return std::string();
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return NarrowToUtf8(text);
+}
+
+void CalcWindow::SetText(int id, std::string_view text) {
+  settingText_ = true;
+  ::SetDlgItemTextW(window_, id, Wide(text).c_str());
+  settingText_ = false;
+  // An edit notifies its change exactly once, even when the new text equals
+  // the old one, as typing over it would.
+  const res::ControlSpec* control = CalculatorControl(id);
+  if (control != nullptr && control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
+}
+
+bool CalcWindow::IsChecked(int id) const { return ::IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+
+void CalcWindow::SetChecked(int id, bool checked) {
+  const res::ControlSpec* control = CalculatorControl(id);
+  if (control == nullptr) return;
+  if (checked && control->kind == res::ControlKind::RadioButton) {
+    for (const res::ControlSpec& other : res::CalculatorDialog().controls) {
+      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.id != id)
+        ::CheckDlgButton(window_, other.id, BST_UNCHECKED);
+    }
+  }
+  ::CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+HWND CalcWindow::Owner() const {
+  HWND active = ::GetActiveWindow();
+  return active != nullptr ? active : window_;
+}
+
+void CalcWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+  ::MessageBoxW(Owner(), Wide(text).c_str(), Wide(caption).c_str(),
+                MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
+}
+
+std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
+  return AskMixtureFile(window_, kind);
+}
+
+void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
+  std::vector<ControlText> values;
+  for (std::size_t row = 0; row < texts.size(); ++row) values.push_back({res::kConstantStatics[row], texts[row]});
+  RunSmallDialog(instance_, window_, res::ConstantsDialog(), values);
+}
+
+void CalcWindow::ShowAbout() { RunSmallDialog(instance_, window_, res::AboutDialog(), {}); }
+
+void CalcWindow::ShowHelp() { OpenHelpPage(window_, Owner()); }
+
+void CalcWindow::EndDialog(int result) { ::EndDialog(window_, result); }
+
+}  // namespace corvane::win32
