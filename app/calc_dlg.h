@@ -173,9 +173,9 @@ class CCalcDlg {
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
 
-  // The density solution into the working members and the results, the
-  // density part of them (false, nothing stored, when it is impossible).
-  bool StoreDensitySolution(const DensitySolution& solution);
+  // A possible density solution into the working members and the results,
+  // the density part of them.
+  void StoreDensitySolution(const DensitySolution& solution);
   // The BWRS values at a density, stored; Z also into `compressibility`.
   bool StoreBwrsDensitySolution(double density);
   void SetMethodNote(const char* method, const char* root, unsigned count);

@@ -109,7 +109,9 @@ bool CCalcDlg::StoreBwrsDensitySolution(double density) {
   const double molWeight = mixture.molecularWeight;
   const double volume = 1 / (density * molWeight);
   const double z = calculatedPressure * volume * molWeight / (stateTemperature * gasConstant);
-  if (!StoreDensitySolution({calculatedPressure, density, volume, z, molWeight})) return false;
+  const DensitySolution solution{calculatedPressure, density, volume, z, molWeight};
+  if (!solution.Possible()) return false;
+  StoreDensitySolution(solution);
   compressibility = z;
   return true;
 }

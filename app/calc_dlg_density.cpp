@@ -8,8 +8,7 @@ namespace corvane {
 // The results' enthalpy, viscosity and specific heat are cleared: they belong
 // to the new density. The polytropic exponent and the Joule-Thomson
 // coefficient are left as they are.
-bool CCalcDlg::StoreDensitySolution(const DensitySolution& solution) {
-  if (!solution.Possible()) return false;
+void CCalcDlg::StoreDensitySolution(const DensitySolution& solution) {
   calculatedPressure = solution.pressure;
   molarDensity = solution.density;
   specificVolume = solution.specVolume;
@@ -21,7 +20,6 @@ bool CCalcDlg::StoreDensitySolution(const DensitySolution& solution) {
   results.viscosity = 0.0;
   results.specificHeat = 0.0;
   results.molWeight = solution.molWeight;
-  return true;
 }
 
 }  // namespace corvane
