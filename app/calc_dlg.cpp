@@ -7,6 +7,7 @@
 #include "files/working_directory.h"
 #include "res/dialogs.h"
 #include "text/number_text.h"
+#include "thermo/bwrs_johnson_culver.h"
 
 namespace corvane {
 
@@ -32,10 +33,10 @@ void CCalcDlg::InitComponentTable() {
   mixtureAcentricFactor = 0.0;
   FillComponentTable(components);
   FillIdealGasComponentRows(idealGasEnthalpy);
-  gasConstant = 10.7335;
-  jcStartDensityHigh = 1.1;
-  jcStartDensityLow = 0.01;
-  jcTolerance = 0.00001;
+  gasConstant = kGasConstant;
+  jcStartDensityHigh = kJcStartDensityHigh;
+  jcStartDensityLow = kJcStartDensityLow;
+  jcTolerance = kJcTolerance;
   stateTemperature = entryTemperatureF;
   statePressure = entryPressure;
   reportFileIsNew = 1;
@@ -50,25 +51,25 @@ namespace {
 
 // The fraction edits in the order the program writes their start-up values
 // and the Reset text: entryFractions order, hydrogen before hydrogen sulfide.
-constexpr std::array<int, 15> kEntryOrderEdits = {
-    res::IDC_METHANE,   res::IDC_ETHANE,   res::IDC_PROPANE,  res::IDC_ISOBUTANE, res::IDC_NBUTANE,
-    res::IDC_ISOPENTANE, res::IDC_NPENTANE, res::IDC_NHEXANE,  res::IDC_NHEPTANE,  res::IDC_CO2,
-    res::IDC_HYDROGEN,  res::IDC_H2S,      res::IDC_HELIUM,   res::IDC_NITROGEN,  res::IDC_OXYGEN};
+constexpr const std::array<int, 15>& kEntryOrderEdits = res::kGasEdits;
 
-int EosRadio(int choice) {
+int EosRadio(EosChoice choice) {
   switch (choice) {
     case kEosPengRobinson: return res::IDC_PR;
     case kEosRedlichKwongSoave: return res::IDC_RKS;
-    default: return res::IDC_BWRS;
+    case kEosBwrs: break;
   }
+  return res::IDC_BWRS;
 }
 
-int MethodRadio(int method) {
+int MethodRadio(SolveMethod method) {
   switch (method) {
     case kMethodJohnsonCulver: return res::IDC_JC;
     case kMethodNewton: return res::IDC_NEWTON;
-    default: return res::IDC_FP;
+    case kMethodFalsePosition:
+    case kMethodNotChosen: break;
   }
+  return res::IDC_FP;
 }
 
 }  // namespace
@@ -133,6 +134,10 @@ void CCalcDlg::OnEditChanged(int id) {
 
 void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
 void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
+
+void CCalcDlg::ShowMessage(const res::MessageText& message) {
+  surface_.ShowMessage(message.text, message.caption, message.icon);
+}
 
 double CCalcDlg::ReadNumber(int id) const { return surface_.GetNumber(id); }
 

@@ -2,18 +2,20 @@
 // every handler. Both faces (the Qt window and corvane-cli) reach it only
 // through the DialogSurface it is given; it includes no toolkit header.
 //
-// Operations take no arguments and return nothing, except BwrsPressure, the
-// Johnson-Culver solver's root selector and the status (1 found, 0 not
-// found) of the false-position and cubic solvers. Flags are small integers
-// of fixed widths, not booleans.
+// Operations take no arguments and return nothing, except the Johnson-Culver
+// solver's root selector and the status (1 found, 0 not found) of the
+// false-position and cubic solvers. Flags are small integers of fixed
+// widths, not booleans.
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
 
+#include "model/run.h"
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_mixing.h"
@@ -22,27 +24,22 @@
 
 namespace corvane {
 
-// The results of the last run, for display and report. 0.0 marks a field
-// the run did not compute.
-struct RunResults {
-  double pressure = 0;      // psia, the equation's pressure at the solved density
-  double density = 0;       // lb-mole/ft3
-  double specVolume = 0;    // ft3/lbm
-  double enthalpy = 0;      // BTU/lbm
-  double zFactor = 0;       // dimensionless
-  double viscosity = 0;     // centipoise
-  double specificHeat = 0;  // BTU/(lbm R)
-  double molWeight = 0;     // lbm/lb-mole
-  double polytropicN = 0;   // dimensionless
-  double jouleThomson = 0;  // R/psi
-};
+// One density solution of the run's equation of state, each solver forming
+// its values in its own way; one store takes them.
+struct DensitySolution {
+  double pressure = 0;    // psia: the equation's at the density (BWRS), the entered one (cubic)
+  double density = 0;     // lb-mole/ft3
+  double specVolume = 0;  // ft3/lbm
+  double zFactor = 0;     // dimensionless
+  double molWeight = 0;   // lbm/lb-mole
 
-enum EosChoice : std::int8_t { kEosBwrs = 1, kEosPengRobinson = 2, kEosRedlichKwongSoave = 3 };
-enum SolveMethod : std::int8_t {
-  kMethodNotChosen = 0,
-  kMethodJohnsonCulver = 1,
-  kMethodFalsePosition = 2,
-  kMethodNewton = 3
+  // A state that can exist: density, specific volume, Z and molecular
+  // weight above zero, and every value finite.
+  bool Possible() const {
+    const bool finite = std::isfinite(pressure) && std::isfinite(density) && std::isfinite(specVolume) &&
+                        std::isfinite(zFactor) && std::isfinite(molWeight);
+    return finite && density > 0 && specVolume > 0 && zFactor > 0 && molWeight > 0;
+  }
 };
 
 class CCalcDlg {
@@ -86,7 +83,6 @@ class CCalcDlg {
   // BWRS.
   void ComputeBwrsCoefficients();
   void MixBwrsCoefficients();
-  double BwrsPressure(double density);
   void SolveBwrsJohnsonCulver(int rootSelector);
   int SolveBwrsFalsePosition();
   void ReportNoFpRoot();
@@ -113,7 +109,7 @@ class CCalcDlg {
   void RecallMixture();
   void ShowBwrsConstants();
 
-  // Members, in the declaration order of the original dialog.
+  // Members, in the order the dialog has always declared them.
   std::int32_t compositionAccepted = 0;
   std::int8_t reportFileIsNew = 0;
   std::int8_t cpProbe = 0;
@@ -144,8 +140,8 @@ class CCalcDlg {
   IdealGasEnthalpyTable idealGasEnthalpy{};
   double enthalpyReference = 0;  // BTU/lbm
 
-  std::int8_t eosChoice = 0;
-  std::int8_t solveMethod = 0;
+  EosChoice eosChoice{};
+  SolveMethod solveMethod{};
   std::int32_t cpRequested = 0;
   std::int32_t jtRequested = 0;
   std::int32_t viscosityRequested = 0;
@@ -157,12 +153,24 @@ class CCalcDlg {
   RunResults results;
 
  private:
+  // A message box of the calculator's own.
+  void ShowMessage(const res::MessageText& message);
   // Reads an edit's text as a number.
   double ReadNumber(int id) const;
   // The fraction edits in entryFractions order.
   static const std::array<int, 15>& EntryOrderEdits();
+  // The method radio buttons: Johnson-Culver, false position, or else Newton.
+  SolveMethod CheckedMethod() const;
+
+  // The steps of a run. What solving the chosen equation leaves the run to do.
+  enum class SolveOutcome { Solved, ShowOnly, Stop };
+  bool CheckStateConditions();
+  SolveOutcome SolveChosenEquation();
+  void ComputeTickedProperties();
+  void WriteReportIfTicked();
+
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
-  int SolveCubicEquation(std::int8_t eos);
+  int SolveCubicEquation(EosChoice eos);
   // Where the report record being written began (its file's length before
   // it), once its header and composition are in; see WriteReportResults.
   std::optional<std::uintmax_t> reportRecordStart_;
@@ -170,14 +178,22 @@ class CCalcDlg {
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;
 
-  // BWRS routing: the density solution into the working members and
-  // results (false, nothing stored, when it would be impossible), the note; and the probe slot a false-position root or an enthalpy goes
-  // to while a probe flag is set (nullptr: the main results).
+  // A possible density solution into the working members and the results,
+  // the density part of them.
+  void StoreDensitySolution(const DensitySolution& solution);
+  // The BWRS values at a density, stored; Z also into `compressibility`.
   bool StoreBwrsDensitySolution(double density);
   void SetMethodNote(const char* method, const char* root, unsigned count);
-  double* FpProbeDensitySlot();
-  double EnthalpyProbeDensity() const;
-  double& EnthalpyDestination();
+
+  // The probe a solve serves while a probe flag is set: where its
+  // false-position root goes, and where the enthalpy at that root goes
+  // (nullptr when the probe takes no enthalpy). Both nullptr: no probe is
+  // active, and the main results take them.
+  struct ProbeSlots {
+    double* density = nullptr;
+    double* enthalpy = nullptr;
+  };
+  ProbeSlots ActiveProbe();
   // The mixing rules' factors that depend only on the constant tables,
   // formed once when the tables are filled.
   BwrsMixingTerms mixingTerms_{};

@@ -6,7 +6,6 @@
 
 #include "app/calc_dlg.h"
 #include "res/dialogs.h"
-#include "thermo/bwrs_equation.h"
 #include "thermo/bwrs_false_position.h"
 #include "thermo/bwrs_johnson_culver.h"
 
@@ -31,14 +30,13 @@ void CCalcDlg::ComputeBwrsCoefficients() {
     MixBwrsCoefficients();
     return;
   }
-  surface_.ShowMessage("Sorry, only methane component mixes are presently supported.", "Calc",
-                       MessageIcon::Information);
+  ShowMessage(res::kOnlyMethaneMixtures);
   mixtureRefused_ = true;
 }
 
 void CCalcDlg::MixBwrsCoefficients() {
   if (presentList.entries[1] != kMethane) {
-    surface_.ShowMessage("This mixture is not supported.", "Mixture computation", MessageIcon::Information);
+    ShowMessage(res::kMixtureNotSupported);
     mixtureRefused_ = true;
     return;
   }
@@ -48,16 +46,12 @@ void CCalcDlg::MixBwrsCoefficients() {
   // or infinite: no density, volume or Z could be formed from it.
   const double molWeight = mixed.coefficients.molecularWeight;
   if (!(molWeight > 0.0) || !std::isfinite(molWeight)) {
-    surface_.ShowMessage("This mixture is not supported.", "Mixture computation", MessageIcon::Information);
+    ShowMessage(res::kMixtureNotSupported);
     mixtureRefused_ = true;
     return;
   }
   mixture = mixed.coefficients;
   mixtureAcentricFactor = mixed.acentricFactor;
-}
-
-double CCalcDlg::BwrsPressure(double density) {
-  return ::corvane::BwrsPressure(mixture, gasConstant, stateTemperature, density);
 }
 
 void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
@@ -70,7 +64,7 @@ void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
   // impossible state: a liquid-like state stops at the start density under
   // a relaxed tolerance with a negative pressure there.
   if (!found.found || !StoreBwrsDensitySolution(found.density)) {
-    surface_.ShowMessage("No root found in jc method.", "JC root warning", MessageIcon::Information);
+    ShowMessage(res::kNoJohnsonCulverRoot);
     return;
   }
   SetMethodNote("BWRS Johnson-Culver, ", vapour ? "Vapor Root iterations - " : "Liquid Root iterations - ",
@@ -86,7 +80,7 @@ int CCalcDlg::SolveBwrsFalsePosition() {
     return 0;
   }
   // A probe wants the density alone; the main results and note stay as they are.
-  if (double* slot = FpProbeDensitySlot()) {
+  if (double* slot = ActiveProbe().density) {
     *slot = found.root;
     return 1;
   }
@@ -104,48 +98,26 @@ void CCalcDlg::SolveAhead(std::initializer_list<FpState> states) {
 }
 
 void CCalcDlg::ReportNoFpRoot() {
-  surface_.ShowMessage("No root found in fp method.", "FP root warning", MessageIcon::Information);
+  ShowMessage(res::kNoFalsePositionRoot);
 }
 
-// Z = P v MW / (T R), with P the equation's pressure at the last density
-// evaluated, which is within the solver's tolerance of the entered pressure.
-// A solution whose density or Z is not positive, or any of whose values is
-// not finite, is impossible: nothing is stored and the answer is false.
+// v = 1 / (rho MW) and Z = P v MW / (T R), with P the equation's pressure at
+// the last density evaluated, which is within the solver's tolerance of the
+// entered pressure. An impossible state (a density or Z that is not
+// positive, a value that is not finite) is stored nowhere.
 bool CCalcDlg::StoreBwrsDensitySolution(double density) {
   const double molWeight = mixture.molecularWeight;
   const double volume = 1 / (density * molWeight);
   const double z = calculatedPressure * volume * molWeight / (stateTemperature * gasConstant);
-  const bool possible = density > 0 && z > 0 && std::isfinite(density) && std::isfinite(volume) &&
-                        std::isfinite(z) && std::isfinite(calculatedPressure) && std::isfinite(molWeight);
-  if (!possible) return false;
-  specificVolume = volume;
-  molarDensity = density;
+  const DensitySolution solution{calculatedPressure, density, volume, z, molWeight};
+  if (!solution.Possible()) return false;
+  StoreDensitySolution(solution);
   compressibility = z;
-  results.pressure = calculatedPressure;
-  results.density = density;
-  results.specVolume = 1 / (density * molWeight);
-  results.enthalpy = 0;
-  results.zFactor = compressibility;
-  results.viscosity = 0;
-  results.specificHeat = 0;
-  results.molWeight = molWeight;
   return true;
 }
 
 void CCalcDlg::SetMethodNote(const char* method, const char* root, unsigned count) {
   surface_.SetText(res::IDC_METHOD_NOTE, std::string(method) + root + std::to_string(count));
-}
-
-// Probe flags in the order the solver tests them; the first above 0 decides.
-double* CCalcDlg::FpProbeDensitySlot() {
-  if (cpProbe > 0) return cpProbe == 1 ? &cpProbeDensity[0] : &cpProbeDensity[1];
-  if (jtProbe > 0) {
-    if (jtProbe == 1) return &jtProbeDensity[1];
-    if (jtProbe == 2) return &jtProbeDensity[2];
-    return &jtProbeDensity[0];
-  }
-  if (nProbe > 0) return nProbe == 1 ? &nProbeDensity[0] : &nProbeDensity[1];
-  return nullptr;
 }
 
 }  // namespace corvane

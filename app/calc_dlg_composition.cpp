@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/calc_dlg.h"
+#include "model/gases.h"
 #include "res/dialogs.h"
 #include "text/number_text.h"
 
@@ -11,23 +12,18 @@ namespace corvane {
 
 namespace {
 
-// Edits that fill a slot of their own, in reading order.
-struct SlotEdit {
-  int edit;
-  int slot;
-};
-constexpr SlotEdit kOwnSlotEdits[] = {
-    {res::IDC_METHANE, kMethane},       {res::IDC_ETHANE, kEthane},         {res::IDC_PROPANE, kPropane},
-    {res::IDC_ISOBUTANE, kIsoButane},   {res::IDC_NBUTANE, kNButane},       {res::IDC_ISOPENTANE, kIsoPentane},
-    {res::IDC_NPENTANE, kNPentane},     {res::IDC_NHEXANE, kNHexane},       {res::IDC_NHEPTANE, kNHeptane},
-    {res::IDC_CO2, kCarbonDioxide},     {res::IDC_H2S, kHydrogenSulfide},
-};
+// A gas's component slot is its entry position + 1.
+constexpr int SlotOf(Gas gas) { return static_cast<int>(Index(gas)) + 1; }
+static_assert(SlotOf(Gas::Methane) == kMethane && SlotOf(Gas::CarbonDioxide) == kCarbonDioxide &&
+              SlotOf(Gas::Hydrogen) == kHydrogen && SlotOf(Gas::HydrogenSulfide) == kHydrogenSulfide &&
+              SlotOf(Gas::Helium) == kHelium && SlotOf(Gas::Nitrogen) == kNitrogen && SlotOf(Gas::Oxygen) == kOxygen);
 
-// The order the live Sum adds the edits in: hydrogen before helium.
-constexpr int kSumOrderEdits[] = {
-    res::IDC_METHANE, res::IDC_ETHANE,   res::IDC_PROPANE,  res::IDC_ISOBUTANE, res::IDC_NBUTANE,
-    res::IDC_ISOPENTANE, res::IDC_NPENTANE, res::IDC_NHEXANE, res::IDC_NHEPTANE, res::IDC_CO2,
-    res::IDC_H2S,     res::IDC_NITROGEN, res::IDC_HYDROGEN, res::IDC_HELIUM,    res::IDC_OXYGEN};
+// Hydrogen, helium and oxygen carry no BWRS constants; they count as nitrogen.
+constexpr bool SharesTheNitrogenSlot(Gas gas) {
+  return gas == Gas::Hydrogen || gas == Gas::Helium || gas == Gas::Nitrogen || gas == Gas::Oxygen;
+}
+
+constexpr std::array<int, kGasCount> kSumOrderEdits = InOrder(kSumOrder, res::kGasEdits);
 
 constexpr double kSumTolerance = 0.0001;
 
@@ -41,10 +37,12 @@ void CCalcDlg::ReadComposition() {
     presentList.entries[static_cast<std::size_t>(count)] = static_cast<std::int8_t>(slot);
   };
 
-  for (const SlotEdit& entry : kOwnSlotEdits) {
-    const double value = ReadNumber(entry.edit);
-    components[static_cast<std::size_t>(entry.slot)].moleFraction = value;
-    if (value > 0.0) markPresent(entry.slot);
+  // The gases with a slot of their own, in increasing slot order.
+  for (Gas gas : kEntryOrder) {
+    if (SharesTheNitrogenSlot(gas)) continue;
+    const double value = ReadNumber(res::kGasEdits[Index(gas)]);
+    components[static_cast<std::size_t>(SlotOf(gas))].moleFraction = value;
+    if (value > 0.0) markPresent(SlotOf(gas));
   }
 
   // Nitrogen first, then hydrogen, helium and oxygen added in that order.
@@ -71,8 +69,7 @@ void CCalcDlg::ReadComposition() {
   // A sum that is not a number (opposite infinities) is refused as well.
   if (std::fabs(sum - 1.0) > kSumTolerance || !std::isfinite(sum)) {
     compositionAccepted = 0;
-    surface_.ShowMessage("Mixture component sum not equal to 1.0 - Process aborted.", "Reading mixture",
-                         MessageIcon::Error);
+    ShowMessage(res::kCompositionSumNotOne);
   }
 }
 

@@ -12,7 +12,7 @@ void CCalcDlg::ShowBwrsConstants() {
   s += mixture.D0;
   s += mixture.E0;
   if (s == 0.0) {
-    surface_.ShowMessage("BWRS coefficients not yet computed.", "View BWRS Coefficients", MessageIcon::Error);
+    ShowMessage(res::kConstantsNotComputed);
     return;
   }
   surface_.ShowConstants(FormatBwrsConstants(mixture));

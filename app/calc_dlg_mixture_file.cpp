@@ -2,6 +2,7 @@
 // with the reserved value that travels with them.
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/calc_dlg.h"
 #include "files/file_access.h"
@@ -11,6 +12,12 @@
 namespace corvane {
 
 namespace {
+
+// The file the user chose, with the mixture files' extension when it has none.
+std::optional<std::string> WithExtension(std::optional<std::string> path) {
+  if (path) path = WithMixtureExtension(std::move(*path));
+  return path;
+}
 
 MixtureBlock BlockOf(double reserved, const std::array<double, 15>& fractions) {
   MixtureBlock block{};
@@ -22,7 +29,7 @@ MixtureBlock BlockOf(double reserved, const std::array<double, 15>& fractions) {
 }  // namespace
 
 void CCalcDlg::SaveMixture() {
-  const std::optional<std::string> path = surface_.AskMixtureFileName(FileDialogKind::Save);
+  const std::optional<std::string> path = WithExtension(surface_.AskMixtureFileName(FileDialogKind::Save));
   if (!path) return;
   // Nothing changes, the fractions included, when the file cannot be created.
   std::optional<OpenFile> file = OpenFile::Create(*path);
@@ -33,7 +40,7 @@ void CCalcDlg::SaveMixture() {
 }
 
 void CCalcDlg::RecallMixture() {
-  const std::optional<std::string> path = surface_.AskMixtureFileName(FileDialogKind::Open);
+  const std::optional<std::string> path = WithExtension(surface_.AskMixtureFileName(FileDialogKind::Open));
   if (!path) return;
   // A short file replaces only the leading bytes it holds.
   MixtureBlock block = BlockOf(mixtureFileReserved, entryFractions);

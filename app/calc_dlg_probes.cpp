@@ -41,6 +41,25 @@ struct NStates {
 NStates PolytropicStates(double T, double P) { return {{T, P}, {T, P - kNPressureStep}}; }
 }  // namespace
 
+// The flags are tested in one order, specific heat, Joule-Thomson, polytropic
+// exponent; the first above 0 decides. The procedures set one at a time.
+CCalcDlg::ProbeSlots CCalcDlg::ActiveProbe() {
+  // Specific heat: flag 1 the state above, any other the state below.
+  if (cpProbe > 0) {
+    const std::size_t i = cpProbe == 1 ? 0 : 1;
+    return {&cpProbeDensity[i], &cpProbeEnthalpy[i]};
+  }
+  // Joule-Thomson: flags 1 and 2 the colder and warmer states, slots 1 and
+  // 2; any other the base state, slot 0.
+  if (jtProbe > 0) {
+    const std::size_t i = jtProbe == 1 ? 1 : jtProbe == 2 ? 2 : 0;
+    return {&jtProbeDensity[i], &jtProbeEnthalpy[i]};
+  }
+  // Polytropic exponent: densities only.
+  if (nProbe > 0) return {nProbe == 1 ? &nProbeDensity[0] : &nProbeDensity[1], nullptr};
+  return {};
+}
+
 void CCalcDlg::SolveProbeStatesAhead(bool specificHeat, bool jouleThomson, bool polytropic) {
   const double T = stateTemperature;
   const double P = statePressure;
@@ -77,13 +96,13 @@ void CCalcDlg::ComputeSpecificHeat() {
   cpProbe = 1;
   stateTemperature = states.above.temperature;
   if (SolveBwrsFalsePosition() == 0) {
-    surface_.ShowMessage("CP failed in 1st entropy call.", "Specific Heat Procedure", MessageIcon::Information);
+    ShowMessage(res::kSpecificHeatFirstFailed);
   } else {
     ComputeEnthalpy();
     cpProbe = 2;
     stateTemperature = states.below.temperature;
     if (SolveBwrsFalsePosition() == 0) {
-      surface_.ShowMessage("CP failed in 2nd entropy call.", "Specific Heat Procedure", MessageIcon::Information);
+      ShowMessage(res::kSpecificHeatSecondFailed);
     } else {
       ComputeEnthalpy();
       results.specificHeat = SpecificHeatFromEnthalpies(cpProbeEnthalpy[0], cpProbeEnthalpy[1], dT);

@@ -40,16 +40,8 @@ void CCalcDlg::WriteReportResults() {
   values.eosChoice = eosChoice;
   values.entryPressure = entryPressure;
   values.entryTemperatureF = entryTemperatureF;
-  values.density = results.density;
-  values.specVolume = results.specVolume;
-  values.zFactor = results.zFactor;
-  values.molWeight = results.molWeight;
-  values.enthalpy = results.enthalpy;
+  values.results = results;
   values.enthalpyReference = enthalpyReference;
-  values.viscosity = results.viscosity;
-  values.polytropicN = results.polytropicN;
-  values.specificHeat = results.specificHeat;
-  values.jouleThomson = results.jouleThomson;
   values.viscosityRequested = viscosityRequested;
   values.cpRequested = cpRequested;
   values.jtRequested = jtRequested;

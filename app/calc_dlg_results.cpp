@@ -13,8 +13,8 @@ void CCalcDlg::ShowResults() {
   surface_.SetText(res::IDC_COMPRESSIBILITY, FormatFixed(results.zFactor, 5));
   surface_.SetText(res::IDC_MOLECULAR_WEIGHT, FormatFixed(results.molWeight, 2));
   surface_.SetText(res::IDC_VISCOSITY, results.viscosity > 0.0 ? FormatFixed(results.viscosity, 4) : "No solution");
-  const bool nShown = results.polytropicN > 0.5 && results.polytropicN < 1.5;
-  surface_.SetText(res::IDC_POLYTROPIC_N, nShown ? FormatFixed(results.polytropicN, 4) : "No solution");
+  surface_.SetText(res::IDC_POLYTROPIC_N,
+                   PolytropicExponentShown(results.polytropicN) ? FormatFixed(results.polytropicN, 4) : "No solution");
   const bool bwrs = eosChoice == kEosBwrs;
   surface_.SetText(res::IDC_ENTHALPY, bwrs ? FormatFixed(results.enthalpy, 2) : "BWRS only");
   surface_.SetText(res::IDC_ENTHALPY_REF, bwrs ? FormatFixed(enthalpyReference, 2) : "BWRS only");

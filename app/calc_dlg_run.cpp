@@ -24,61 +24,80 @@ void CCalcDlg::ReadStateConditions() {
   entryPressure = statePressure;
 }
 
+SolveMethod CCalcDlg::CheckedMethod() const {
+  if (surface_.IsChecked(res::IDC_JC)) return kMethodJohnsonCulver;
+  if (surface_.IsChecked(res::IDC_FP)) return kMethodFalsePosition;
+  return kMethodNewton;
+}
+
 void CCalcDlg::OnRun() {
-  bool success = true;
   cpProbe = 0;
   jtProbe = 0;
   nProbe = 0;
   results = RunResults{};
   enthalpyReference = 0.0;
 
-  ReadStateConditions();
-  // A NaN pressure or temperature passes no range test: refuse it as out of range.
-  if (statePressure < kMinPressure || statePressure > kMaxPressure || std::isnan(statePressure)) {
-    surface_.ShowMessage("Pressure < 14.7 or > 3000.0 psia, run aborted", "User Inputs", MessageIcon::Error);
-    return;
-  }
-  if (stateTemperature < kMinTemperature || stateTemperature > kMaxTemperature || std::isnan(stateTemperature)) {
-    surface_.ShowMessage("Temperature < -100 or > 300 F, run aborted", "User Inputs", MessageIcon::Error);
-    return;
-  }
-
+  if (!CheckStateConditions()) return;
   ReadComposition();
   if (compositionAccepted == 0) return;
 
+  switch (SolveChosenEquation()) {
+    case SolveOutcome::Stop: return;
+    case SolveOutcome::ShowOnly: ShowResults(); return;
+    case SolveOutcome::Solved: break;
+  }
+  ComputeTickedProperties();
+  ShowResults();
+  WriteReportIfTicked();
+}
+
+// The state from its edits, refused with a message outside the ranges.
+bool CCalcDlg::CheckStateConditions() {
+  ReadStateConditions();
+  // A NaN pressure or temperature passes no range test: refuse it as out of range.
+  if (statePressure < kMinPressure || statePressure > kMaxPressure || std::isnan(statePressure)) {
+    ShowMessage(res::kPressureOutOfRange);
+    return false;
+  }
+  if (stateTemperature < kMinTemperature || stateTemperature > kMaxTemperature || std::isnan(stateTemperature)) {
+    ShowMessage(res::kTemperatureOutOfRange);
+    return false;
+  }
+  return true;
+}
+
+// BWRS goes on to the ticked properties whether or not its solver found a
+// root (it has said so); a cubic equation that did not converge only shows
+// the cleared results. A refused mixture or method stops the run.
+CCalcDlg::SolveOutcome CCalcDlg::SolveChosenEquation() {
   if (surface_.IsChecked(res::IDC_BWRS)) {
     eosChoice = kEosBwrs;
     mixtureRefused_ = false;
     ComputeBwrsCoefficients();
     // The mixing step has said why; there are no constants to solve with.
-    if (mixtureRefused_) return;
-    if (surface_.IsChecked(res::IDC_JC)) {
-      solveMethod = kMethodJohnsonCulver;
-      SolveBwrsJohnsonCulver(1);
-    } else if (surface_.IsChecked(res::IDC_FP)) {
-      solveMethod = kMethodFalsePosition;
-      // Without a root the enthalpy would work on an earlier run's density.
-      if (SolveBwrsFalsePosition() != 0) ComputeEnthalpy();
-    } else {
-      solveMethod = kMethodNewton;
-      surface_.ShowMessage("Newton method not available for BWRS.", "BWRS Roots", MessageIcon::Error);
-      return;
+    if (mixtureRefused_) return SolveOutcome::Stop;
+    solveMethod = CheckedMethod();
+    switch (solveMethod) {
+      case kMethodJohnsonCulver: SolveBwrsJohnsonCulver(1); break;
+      case kMethodFalsePosition:
+        // Without a root the enthalpy would work on an earlier run's density.
+        if (SolveBwrsFalsePosition() != 0) ComputeEnthalpy();
+        break;
+      case kMethodNewton:
+      case kMethodNotChosen:
+        ShowMessage(res::kNewtonNotForBwrs);
+        return SolveOutcome::Stop;
     }
-  } else if (surface_.IsChecked(res::IDC_PR)) {
-    eosChoice = kEosPengRobinson;
-    solveMethod = kMethodNotChosen;
-    success = SolvePengRobinson() != 0;
-  } else {
-    eosChoice = kEosRedlichKwongSoave;
-    solveMethod = kMethodNotChosen;
-    success = SolveRedlichKwongSoave() != 0;
+    return SolveOutcome::Solved;
   }
+  solveMethod = kMethodNotChosen;
+  const bool converged = surface_.IsChecked(res::IDC_PR) ? SolvePengRobinson() != 0 : SolveRedlichKwongSoave() != 0;
+  return converged ? SolveOutcome::Solved : SolveOutcome::ShowOnly;
+}
 
-  if (!success) {
-    ShowResults();
-    return;
-  }
-
+// Specific heat and Joule-Thomson (BWRS only), viscosity, polytropic
+// exponent, in that order, each when its box is ticked.
+void CCalcDlg::ComputeTickedProperties() {
   // Every state the ticked procedures below will visit, solved together
   // beforehand; they find the same densities they would solve one by one.
   SolveProbeStatesAhead(eosChoice == kEosBwrs && surface_.IsChecked(res::IDC_CP),
@@ -95,13 +114,12 @@ void CCalcDlg::OnRun() {
   if (viscosityRequested == 1) ComputeViscosity();
   polytropicRequested = surface_.IsChecked(res::IDC_POLYTROPIC_BOX) ? 1 : 0;
   if (polytropicRequested == 1) ComputePolytropicExponent();
+}
 
-  ShowResults();
-
-  if (surface_.IsChecked(res::IDC_WRITE)) {
-    WriteReportInputs();
-    WriteReportResults();
-  }
+void CCalcDlg::WriteReportIfTicked() {
+  if (!surface_.IsChecked(res::IDC_WRITE)) return;
+  WriteReportInputs();
+  WriteReportResults();
 }
 
 }  // namespace corvane

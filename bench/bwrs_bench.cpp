@@ -10,7 +10,7 @@
 namespace corvane {
 namespace {
 
-constexpr double kR = 10.7335;
+constexpr double kR = kGasConstant;
 constexpr double kT = 80 + 459.67;
 constexpr double kP = 1000;
 
@@ -51,7 +51,7 @@ void BM_BwrsJohnsonCulver(benchmark::State& state) {
   double P = kP;
   for (auto _ : state) {
     benchmark::DoNotOptimize(P);
-    benchmark::DoNotOptimize(SolveJohnsonCulver(m, kR, kT, P, {1.1, 0.00001, JcDirection::Downward}));
+    benchmark::DoNotOptimize(SolveJohnsonCulver(m, kR, kT, P, kJcVapourStart));
   }
 }
 BENCHMARK(BM_BwrsJohnsonCulver);

@@ -23,17 +23,17 @@ void BM_MixtureViscosity(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(temperature);
     benchmark::DoNotOptimize(pressure);
-    benchmark::DoNotOptimize(MixtureViscosity(table, 10.7335, temperature, pressure));
+    benchmark::DoNotOptimize(MixtureViscosity(table, kGasConstant, temperature, pressure));
   }
 }
 BENCHMARK(BM_MixtureViscosity);
 
 void BM_ReportRecordText(benchmark::State& state) {
   const std::array<double, 15> fractions = {0.96, 0.02, 0.005, 0.002, 0.002, 0.0005, 0.0005, 0, 0, 0.007, 0, 0, 0, 0.003, 0};
-  ReportResultValues values{1, 1000.0, 80.0, 0.19757, 0.29936, 0.87379, 16.908, -1542.1, 239.33,
-                            0.0126, 0.8906, 0.6577, -0.0484, 1, 1, 1};
+  ReportResultValues values{kEosBwrs, 1000.0, 80.0, {}, 239.33, 1, 1, 1};
+  values.results = {1000.0, 0.19757, 0.29936, -1542.1, 0.87379, 0.0126, 0.6577, 16.908, 0.8906, -0.0484};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ReportHeaderAndComposition(1, 2, fractions));
+    benchmark::DoNotOptimize(ReportHeaderAndComposition(kEosBwrs, kMethodFalsePosition, fractions));
     benchmark::DoNotOptimize(ReportResultsBlock(values));
   }
 }

@@ -2,28 +2,22 @@
 
 #include <algorithm>
 
+#include "model/gases.h"
+#include "res/dialogs.h"
 #include "res/resource.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::array<ControlName, 15> kGases = {{
-    {"methane", res::IDC_METHANE, NameKind::Gas},
-    {"ethane", res::IDC_ETHANE, NameKind::Gas},
-    {"propane", res::IDC_PROPANE, NameKind::Gas},
-    {"isobutane", res::IDC_ISOBUTANE, NameKind::Gas},
-    {"nbutane", res::IDC_NBUTANE, NameKind::Gas},
-    {"isopentane", res::IDC_ISOPENTANE, NameKind::Gas},
-    {"npentane", res::IDC_NPENTANE, NameKind::Gas},
-    {"nhexane", res::IDC_NHEXANE, NameKind::Gas},
-    {"nheptane", res::IDC_NHEPTANE, NameKind::Gas},
-    {"co2", res::IDC_CO2, NameKind::Gas},
-    {"h2s", res::IDC_H2S, NameKind::Gas},
-    {"nitrogen", res::IDC_NITROGEN, NameKind::Gas},
-    {"helium", res::IDC_HELIUM, NameKind::Gas},
-    {"hydrogen", res::IDC_HYDROGEN, NameKind::Gas},
-    {"oxygen", res::IDC_OXYGEN, NameKind::Gas},
-}};
+// The gases' script names and edits, in dialog order.
+constexpr std::array<ControlName, kGasCount> kGases = [] {
+  std::array<ControlName, kGasCount> gases{};
+  for (std::size_t i = 0; i < kGasCount; ++i) {
+    const std::size_t gas = Index(kDialogOrder[i]);
+    gases[i] = {kScriptNames[gas], res::kGasEdits[gas], NameKind::Gas};
+  }
+  return gases;
+}();
 
 constexpr std::array<ControlName, 3 + 15 + 12> MakeNames() {
   std::array<ControlName, 30> names = {{

@@ -26,7 +26,7 @@ class ScriptRunner {
  public:
   explicit ScriptRunner(std::ostream& out) : out_(out), dialog_(surface_) {
     surface_.onMessage = [this](const ShownMessage& m) { PrintMessage(out_, m); };
-    surface_.onConstants = [this](const std::array<std::string, 11>& texts) {
+    surface_.onConstants = [this](const BwrsConstantTexts& texts) {
       for (std::size_t i = 0; i < texts.size(); ++i)
         out_ << res::LabelBefore(res::ConstantsDialog(), res::kConstantStatics[i]) << texts[i] << '\n';
     };

@@ -11,6 +11,13 @@ constexpr std::size_t kDoubleSize = 8;
 static_assert(sizeof(double) == kDoubleSize && sizeof(MixtureBlock) == kMixtureFileSize);
 }  // namespace
 
+std::string WithMixtureExtension(std::string path) {
+  const std::size_t slash = path.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (path.find('.', nameStart) == std::string::npos) path += ".dat";
+  return path;
+}
+
 MixtureFileBytes EncodeMixtureBlock(const MixtureBlock& block) {
   MixtureFileBytes bytes{};
   for (std::size_t i = 0; i < block.size(); ++i) {

@@ -16,6 +16,10 @@ constexpr std::size_t kMixtureFileSize = 128;
 using MixtureBlock = std::array<double, 16>;
 using MixtureFileBytes = std::array<unsigned char, kMixtureFileSize>;
 
+// The mixture files' default extension: a path whose last component holds no
+// "." gets ".dat". Whatever name a face's file dialog answers passes here.
+std::string WithMixtureExtension(std::string path);
+
 MixtureFileBytes EncodeMixtureBlock(const MixtureBlock& block);
 
 // Replaces the leading bytes.size() bytes (at most 128) of the block's

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/gases.h"
 #include "text/number_text.h"
 
 namespace corvane {
@@ -11,26 +12,23 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr int kFieldWidth = 8;
 
-constexpr std::array<std::string_view, 15> kGasNames = {
-    "methane", "ethane",   "propane",  "ibutane", "nbutane", "ipentane", "npentane", "nhexane",
-    "nheptane", "CO2",     "hydrogen", "H2S",     "helium",  "nitrogen", "oxygen"};
-
-std::string_view EosWord(std::int8_t eosChoice) {
+std::string_view EosWord(EosChoice eosChoice) {
   switch (eosChoice) {
-    case 1: return "BWRS ";
-    case 2: return "PR ";
-    case 3: return "RKS ";
-    default: return "Unknown ";
+    case kEosBwrs: return "BWRS ";
+    case kEosPengRobinson: return "PR ";
+    case kEosRedlichKwongSoave: return "RKS ";
   }
+  return "Unknown ";
 }
 
-std::string_view MethodWord(std::int8_t solveMethod) {
+std::string_view MethodWord(SolveMethod solveMethod) {
   switch (solveMethod) {
-    case 1: return "Johnson Culver";
-    case 2: return "False Position";
-    case 3: return "Newton";
-    default: return "Unknown ";
+    case kMethodJohnsonCulver: return "Johnson Culver";
+    case kMethodFalsePosition: return "False Position";
+    case kMethodNewton: return "Newton";
+    case kMethodNotChosen: break;
   }
+  return "Unknown ";
 }
 
 // The items of the results block: the first stands alone, every later one
@@ -63,7 +61,7 @@ class ResultsBlock {
 
 }  // namespace
 
-std::string ReportHeaderAndComposition(std::int8_t eosChoice, std::int8_t solveMethod,
+std::string ReportHeaderAndComposition(EosChoice eosChoice, SolveMethod solveMethod,
                                        const std::array<double, 15>& entryFractions) {
   std::string text;
   text += EosWord(eosChoice);
@@ -73,7 +71,7 @@ std::string ReportHeaderAndComposition(std::int8_t eosChoice, std::int8_t solveM
   for (std::size_t i = 0; i < entryFractions.size(); ++i) {
     text += FormatFixed(entryFractions[i], 5);
     text += '\t';
-    text += kGasNames[i];
+    text += kReportNames[i];
     text += kLineEnd;
   }
   text += kLineEnd;
@@ -81,32 +79,33 @@ std::string ReportHeaderAndComposition(std::int8_t eosChoice, std::int8_t solveM
 }
 
 std::string ReportResultsBlock(const ReportResultValues& v) {
-  const bool bwrs = v.eosChoice == 1;
+  const bool bwrs = v.eosChoice == kEosBwrs;
+  const RunResults& r = v.results;
   ResultsBlock block;
   block.Value(v.entryPressure, 1, ", pressure psia");
   block.Value(v.entryTemperatureF, 1, ", temperature F");
-  block.Value(v.density, 4, ", molar density");
-  block.Value(v.specVolume, 4, ", specific volume");
-  block.Value(v.zFactor, 4, ", compressibility");
-  block.Value(v.molWeight, 3, ", molecular weight");
+  block.Value(r.density, 4, ", molar density");
+  block.Value(r.specVolume, 4, ", specific volume");
+  block.Value(r.zFactor, 4, ", compressibility");
+  block.Value(r.molWeight, 3, ", molecular weight");
   if (bwrs) {
-    block.Value(v.enthalpy, 1, ", enthalpy");
+    block.Value(r.enthalpy, 1, ", enthalpy");
     block.Value(v.enthalpyReference, 1, ", enthalpy reference");
   }
-  if (v.viscosityRequested == 1 && v.viscosity > 0.0)
-    block.Value(v.viscosity, 4, ", viscosity");
+  if (v.viscosityRequested == 1 && r.viscosity > 0.0)
+    block.Value(r.viscosity, 4, ", viscosity");
   else
     block.Message("viscosity not requested, or no solution found");
-  if (v.polytropicN > 0.5 && v.polytropicN < 1.5)
-    block.Value(v.polytropicN, 4, ", polytropic N");
+  if (PolytropicExponentShown(r.polytropicN))
+    block.Value(r.polytropicN, 4, ", polytropic N");
   else
     block.Message("polytropic N not requested, or no solution found");
   if (v.cpRequested != 0 && bwrs)
-    block.Value(v.specificHeat, 4, ", specific heat");
+    block.Value(r.specificHeat, 4, ", specific heat");
   else
     block.Message("specific heat not requested, or EOS not BWRS");
   if (v.jtRequested != 0 && bwrs)
-    block.Value(v.jouleThomson, 4, ", Joule-Thomson coefficient");
+    block.Value(r.jouleThomson, 4, ", Joule-Thomson coefficient");
   else
     block.Message("Joule-Thomson not requested, or EOS not BWRS");
   return block.Finish();

@@ -7,23 +7,17 @@
 #include <cstdint>
 #include <string>
 
+#include "model/run.h"
+
 namespace corvane {
 
 // What the results block prints, copied from the dialog's state of the run.
 struct ReportResultValues {
-  std::int8_t eosChoice = 0;       // 1 BWRS, 2 PR, 3 RKS
+  EosChoice eosChoice{};
   double entryPressure = 0;        // psia, as entered
   double entryTemperatureF = 0;    // F, as entered
-  double density = 0;              // lb-mole/ft3
-  double specVolume = 0;           // ft3/lbm
-  double zFactor = 0;
-  double molWeight = 0;            // lbm/lb-mole
-  double enthalpy = 0;             // BTU/lbm
+  RunResults results;
   double enthalpyReference = 0;    // BTU/lbm
-  double viscosity = 0;            // centipoise
-  double polytropicN = 0;
-  double specificHeat = 0;         // BTU/(lbm R)
-  double jouleThomson = 0;         // R/psi
   std::int32_t viscosityRequested = 0;
   std::int32_t cpRequested = 0;
   std::int32_t jtRequested = 0;
@@ -31,7 +25,7 @@ struct ReportResultValues {
 
 // Block 1 and 2: "BWRS False Position", an empty line, then the fifteen
 // entered fractions ("%.5f", a tab, the gas's report name) and an empty line.
-std::string ReportHeaderAndComposition(std::int8_t eosChoice, std::int8_t solveMethod,
+std::string ReportHeaderAndComposition(EosChoice eosChoice, SolveMethod solveMethod,
                                        const std::array<double, 15>& entryFractions);
 
 // Block 3: the state and result lines, a message line where a value is

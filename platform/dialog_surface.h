@@ -10,11 +10,12 @@
 #include <string_view>
 #include <utility>
 
+#include "model/bwrs_constant_texts.h"
+#include "res/messages.h"
 #include "text/number_text.h"
 
 namespace corvane {
 
-enum class MessageIcon { Error, Information };
 enum class FileDialogKind { Save, Open };
 
 class DialogSurface {
@@ -57,7 +58,7 @@ class DialogSurface {
   virtual std::optional<std::string> AskMixtureFileName(FileDialogKind kind) = 0;
 
   // The modal constants view: the texts of its eleven value statics, B0 .. gamma.
-  virtual void ShowConstants(const std::array<std::string, 11>& texts) = 0;
+  virtual void ShowConstants(const BwrsConstantTexts& texts) = 0;
 
   virtual void ShowAbout() = 0;
   virtual void ShowHelp() = 0;

@@ -108,13 +108,10 @@ std::optional<std::string> HeadlessSurface::AskMixtureFileName(FileDialogKind) {
   std::optional<std::string> answer = std::move(nextFileAnswer_);
   nextFileAnswer_.reset();
   if (!answer || answer->empty()) return std::nullopt;
-  const std::size_t slash = answer->rfind('/');
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (answer->find('.', nameStart) == std::string::npos) *answer += ".dat";
   return answer;
 }
 
-void HeadlessSurface::ShowConstants(const std::array<std::string, 11>& texts) {
+void HeadlessSurface::ShowConstants(const BwrsConstantTexts& texts) {
   lastConstants = texts;
   if (onConstants) onConstants(texts);
 }

@@ -31,14 +31,13 @@ class HeadlessSurface : public DialogSurface {
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
-  void ShowConstants(const std::array<std::string, 11>& texts) override;
+  void ShowConstants(const BwrsConstantTexts& texts) override;
   void ShowAbout() override { ++aboutShown; }
   void ShowHelp() override { ++helpShown; }
   void EndDialog(int result) override { endResult = result; }
 
-  // The answer of the next file dialog: a path, or nothing to cancel it. A
-  // path whose last component holds no "." gets ".dat", as the dialog's
-  // default extension does. Without an answer the dialog is cancelled.
+  // The answer of the next file dialog: a path, or nothing to cancel it.
+  // Without an answer the dialog is cancelled.
   void AnswerNextFileDialog(std::optional<std::string> path) { nextFileAnswer_ = std::move(path); }
 
   // Remembers every control's text and check; Revert puts back those changed
@@ -47,10 +46,10 @@ class HeadlessSurface : public DialogSurface {
   void Revert();
 
   std::function<void(const ShownMessage&)> onMessage;
-  std::function<void(const std::array<std::string, 11>&)> onConstants;
+  std::function<void(const BwrsConstantTexts&)> onConstants;
 
   std::vector<ShownMessage> messages;
-  std::optional<std::array<std::string, 11>> lastConstants;
+  std::optional<BwrsConstantTexts> lastConstants;
   int aboutShown = 0;
   int helpShown = 0;
   std::optional<int> endResult;

@@ -4,7 +4,7 @@
 
 namespace corvane::qt {
 
-CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
   controls_ = BuildModalDialog(this, res::AboutDialog());
   // OK is the box's default button: Enter and a click both close it.
   if (auto* ok = qobject_cast<QPushButton*>(controls_->Button(res::IDOK))) {
@@ -13,6 +13,6 @@ CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
   }
 }
 
-CAboutDlg::~CAboutDlg() = default;
+AboutDialog::~AboutDialog() = default;
 
 }  // namespace corvane::qt

@@ -8,12 +8,12 @@
 
 namespace corvane::qt {
 
-class CAboutDlg final : public QDialog {
+class AboutDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAboutDlg(QWidget* owner);
-  ~CAboutDlg() override;
+  explicit AboutDialog(QWidget* owner);
+  ~AboutDialog() override;
 
   QWidget* Control(int id) const { return controls_->Find(id); }
 

@@ -160,13 +160,13 @@ std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
   return AskMixtureFile(this, kind);
 }
 
-void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
-  CConstantsDlg view(this, texts);
+void CalcWindow::ShowConstants(const BwrsConstantTexts& texts) {
+  ConstantsDialog view(this, texts);
   view.exec();
 }
 
 void CalcWindow::ShowAbout() {
-  CAboutDlg about(this);
+  AboutDialog about(this);
   about.exec();
 }
 

@@ -4,14 +4,14 @@
 
 namespace corvane::qt {
 
-CConstantsDlg::CConstantsDlg(QWidget* owner, const std::array<std::string, 11>& texts) : QDialog(owner) {
+ConstantsDialog::ConstantsDialog(QWidget* owner, const BwrsConstantTexts& texts) : QDialog(owner) {
   controls_ = BuildModalDialog(this, res::ConstantsDialog());
   for (std::size_t row = 0; row < texts.size(); ++row) controls_->SetText(res::kConstantStatics[row], texts[row]);
 }
 
-CConstantsDlg::~CConstantsDlg() = default;
+ConstantsDialog::~ConstantsDialog() = default;
 
-void CConstantsDlg::keyPressEvent(QKeyEvent* event) {
+void ConstantsDialog::keyPressEvent(QKeyEvent* event) {
   // Without a default button Enter would do nothing; here it closes the view.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     accept();

@@ -8,17 +8,18 @@
 #include <memory>
 #include <string>
 
+#include "model/bwrs_constant_texts.h"
 #include "qt/dialog_controls.h"
 
 namespace corvane::qt {
 
-class CConstantsDlg final : public QDialog {
+class ConstantsDialog final : public QDialog {
   Q_OBJECT
 
  public:
   // `owner` is the calculator window; `texts` are rows B0 .. gamma.
-  CConstantsDlg(QWidget* owner, const std::array<std::string, 11>& texts);
-  ~CConstantsDlg() override;
+  ConstantsDialog(QWidget* owner, const BwrsConstantTexts& texts);
+  ~ConstantsDialog() override;
 
   // The text of a value static by id (what the dialog shows).
   std::string Text(int id) const { return controls_->Text(id); }

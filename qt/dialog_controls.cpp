@@ -17,7 +17,6 @@ namespace {
 Qt::Alignment LabelAlignment(res::TextAlign align) {
   switch (align) {
     case res::TextAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case res::TextAlign::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
     case res::TextAlign::Left: break;
   }
   return Qt::AlignLeft | Qt::AlignVCenter;

@@ -31,8 +31,6 @@ class DialogControls {
   QWidget* Find(int id) const;
   QLineEdit* Edit(int id) const;
   QAbstractButton* Button(int id) const;
-  // The kind the table gives the control, when it has one.
-  const res::ControlSpec* Entry(int id) const { return res::FindControl(resource_, id); }
 
   // The text of a control and setting it (edits, labels, statics, buttons).
   std::string Text(int id) const;

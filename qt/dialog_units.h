@@ -21,9 +21,6 @@ class DialogUnits {
   QRect ToPixels(const res::DialogRect& rect) const;
   QSize ToPixels(int width, int height) const;
 
-  double PixelsPerUnitX() const { return perUnitX_; }
-  double PixelsPerUnitY() const { return perUnitY_; }
-
  private:
   int X(int units) const;
   int Y(int units) const;

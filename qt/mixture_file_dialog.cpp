@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTreeView>
@@ -48,13 +47,13 @@ void MixtureFileDialog::FitColumns() {
 }
 
 void MixtureFileDialog::accept() {
+  const QStringList files = selectedFiles();
   // A name with wildcards is a pattern, not a file: "*.dat" left as it was
   // must not become a file of that name.
-  if (const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-    const QString typed = nameEdit->text();
-    if (typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?'))) return;
+  for (const QString& file : files) {
+    const QString name = QFileInfo(file).fileName();
+    if (name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'))) return;
   }
-  const QStringList files = selectedFiles();
   if (acceptMode() == QFileDialog::AcceptOpen && files.size() == 1) {
     const QFileInfo info(files.first());
     if (!info.exists()) {

@@ -7,12 +7,13 @@
 #include <span>
 #include <string_view>
 
+#include "model/gases.h"
 #include "res/resource.h"
 
 namespace corvane::res {
 
 enum class ControlKind { GroupBox, Label, Static, Edit, RadioButton, CheckBox, PushButton, Icon };
-enum class TextAlign { Left, Right, Center };
+enum class TextAlign { Left, Right };
 
 // A rectangle in dialog units: left, top, width, height.
 struct DialogRect {
@@ -75,11 +76,14 @@ const ControlSpec* FindControl(const DialogSpec& dialog, int id);
 // caption of an edit or value static); empty when there is none.
 std::string_view LabelBefore(const DialogSpec& dialog, int id);
 
-// The fifteen mole-fraction edits in dialog order (methane .. oxygen).
-constexpr std::array<int, 15> kCompositionEdits = {
+// The fifteen mole-fraction edits, in entry order (see model/gases.h).
+constexpr std::array<int, kGasCount> kGasEdits = {
     IDC_METHANE,   IDC_ETHANE,   IDC_PROPANE, IDC_ISOBUTANE, IDC_NBUTANE,
     IDC_ISOPENTANE, IDC_NPENTANE, IDC_NHEXANE, IDC_NHEPTANE, IDC_CO2,
-    IDC_H2S,       IDC_NITROGEN, IDC_HELIUM,  IDC_HYDROGEN,  IDC_OXYGEN};
+    IDC_HYDROGEN,  IDC_H2S,      IDC_HELIUM,  IDC_NITROGEN,  IDC_OXYGEN};
+
+// The same edits in dialog order (methane .. oxygen, top to bottom).
+constexpr std::array<int, kGasCount> kCompositionEdits = InOrder(kDialogOrder, kGasEdits);
 
 // The ten result statics in dialog order.
 constexpr std::array<int, 10> kResultStatics = {

@@ -23,6 +23,13 @@ struct JohnsonCulverStart {
   JcDirection direction;
 };
 
+// The program's two starts: the vapour root is sought downward from a dense
+// start, the liquid root upward from a thin one, both to 1e-5 of P.
+constexpr double kJcStartDensityHigh = 1.1;  // lb-mole/ft3
+constexpr double kJcStartDensityLow = 0.01;  // lb-mole/ft3
+constexpr double kJcTolerance = 0.00001;     // relative to P
+constexpr JohnsonCulverStart kJcVapourStart{kJcStartDensityHigh, kJcTolerance, JcDirection::Downward};
+
 // Finds rho with |P(rho, T) - P| < t P, stepping from `start`:
 //   n = n + 1; after 100 iterations without convergence t = 10 t and n = 0;
 //   delta = f rho; rho = rho -/+ delta; evaluate;

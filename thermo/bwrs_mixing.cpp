@@ -34,17 +34,7 @@ BwrsMixture PureComponentMixture(const ComponentTable& table, int slot) {
   const ComponentRecord& r = table[slot];
   BwrsMixture mixture;
   MixtureCoefficients& m = mixture.coefficients;
-  m.B0 = r.B0;
-  m.A0 = r.A0;
-  m.C0 = r.C0;
-  m.D0 = r.D0;
-  m.E0 = r.E0;
-  m.b = r.b;
-  m.a = r.a;
-  m.d = r.d;
-  m.alpha = r.alpha;
-  m.c = r.c;
-  m.gamma = r.gamma;
+  static_cast<BwrsConstants&>(m) = r;
   m.molecularWeight = r.molecularWeight;
   for (int i = kFirstSlot; i <= kLastMixedSlot; ++i) mixture.acentricFactor += table[i].moleFraction * table[i].acentricFactor;
   return mixture;

@@ -5,7 +5,7 @@ namespace {
 
 struct BwrsRow {
   int slot;
-  double B0, A0, C0, D0, E0, b, a, d, alpha, c, gamma;
+  BwrsConstants constants;
 };
 
 // BWRS constants of the twelve BWRS slots.
@@ -93,17 +93,7 @@ void FillComponentTable(ComponentTable& table) {
   table.fill(ComponentRecord{});
   for (const BwrsRow& row : kBwrsRows) {
     ComponentRecord& r = table[row.slot];
-    r.B0 = row.B0;
-    r.A0 = row.A0;
-    r.C0 = row.C0;
-    r.D0 = row.D0;
-    r.E0 = row.E0;
-    r.b = row.b;
-    r.a = row.a;
-    r.d = row.d;
-    r.alpha = row.alpha;
-    r.c = row.c;
-    r.gamma = row.gamma;
+    static_cast<BwrsConstants&>(r) = row.constants;
     r.moleFraction = 1.0;
   }
   for (int slot = 1; slot <= 15; ++slot) {

@@ -30,24 +30,33 @@ enum ComponentSlot : int {
   kOxygen = 15,
 };
 
+// The gas constant the BWRS constants below are fitted with.
+constexpr double kGasConstant = 10.7335;  // psia ft3/(lb-mole R)
+
 constexpr int kFirstSlot = 1;
 constexpr int kLastMixedSlot = 14;  // every loop over components ends here
 constexpr int kSlotCount = 16;      // rows 0..15, row 0 unused
 
-// The eighteen parameters of one slot. The first twelve lie in the same order
-// as MixtureCoefficients so a pure component copies over field by field.
-struct ComponentRecord {
-  double B0 = 0;                   // ft3/lb-mole
-  double A0 = 0;                   // psia (ft3/lb-mole)^2
-  double C0 = 0;                   // psia R^2 (ft3/lb-mole)^2
-  double D0 = 0;                   // psia R^3 (ft3/lb-mole)^2
-  double E0 = 0;                   // psia R^4 (ft3/lb-mole)^2
-  double b = 0;                    // (ft3/lb-mole)^2
-  double a = 0;                    // psia (ft3/lb-mole)^3
-  double d = 0;                    // psia R (ft3/lb-mole)^3
-  double alpha = 0;                // (ft3/lb-mole)^3
-  double c = 0;                    // psia R^2 (ft3/lb-mole)^3
-  double gamma = 0;                // (ft3/lb-mole)^2
+// The eleven BWRS constants of a component or a mixture, in their published
+// order.
+struct BwrsConstants {
+  double B0 = 0;     // ft3/lb-mole
+  double A0 = 0;     // psia (ft3/lb-mole)^2
+  double C0 = 0;     // psia R^2 (ft3/lb-mole)^2
+  double D0 = 0;     // psia R^3 (ft3/lb-mole)^2
+  double E0 = 0;     // psia R^4 (ft3/lb-mole)^2
+  double b = 0;      // (ft3/lb-mole)^2
+  double a = 0;      // psia (ft3/lb-mole)^3
+  double d = 0;      // psia R (ft3/lb-mole)^3
+  double alpha = 0;  // (ft3/lb-mole)^3
+  double c = 0;      // psia R^2 (ft3/lb-mole)^3
+  double gamma = 0;  // (ft3/lb-mole)^2
+};
+
+// The eighteen parameters of one slot: the BWRS constants, then the
+// molecular weight, in the same order as MixtureCoefficients so a pure
+// component copies over as it stands.
+struct ComponentRecord : BwrsConstants {
   double molecularWeight = 0;      // lbm/lb-mole
   double moleFraction = 0;         // written by every composition read
   double criticalTemperature = 0;  // R
@@ -60,23 +69,15 @@ struct ComponentRecord {
 using ComponentTable = std::array<ComponentRecord, kSlotCount>;
 
 // k[p][q], each unordered pair stored once in the row of the lower slot.
+// Rows and columns run to 17, two beyond the last slot: the table keeps the
+// size it has always had, so a lookup of any slot up to 17 stays inside it
+// and reads 0 for the slots without data (0, 11, 13, 15, 16, 17).
 using InteractionTable = std::array<std::array<double, 18>, 18>;
 
 // The eleven BWRS constants of the current mixture and its molecular weight,
 // in the same order as the first twelve fields of ComponentRecord.
-struct MixtureCoefficients {
-  double B0 = 0;
-  double A0 = 0;
-  double C0 = 0;
-  double D0 = 0;
-  double E0 = 0;
-  double b = 0;
-  double a = 0;
-  double d = 0;
-  double alpha = 0;
-  double c = 0;
-  double gamma = 0;
-  double molecularWeight = 0;
+struct MixtureCoefficients : BwrsConstants {
+  double molecularWeight = 0;  // lbm/lb-mole
 };
 
 // The slots whose mole fraction is above zero, in increasing slot order.

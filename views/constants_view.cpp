@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-std::array<std::string, 11> FormatBwrsConstants(const MixtureCoefficients& m) {
+BwrsConstantTexts FormatBwrsConstants(const BwrsConstants& m) {
   // Significant digits per constant: enough to show every pure component's
   // published value in fixed notation.
   return {FormatGeneral(m.B0, 8),    FormatGeneral(m.A0, 7), FormatGeneral(m.C0, 12),

@@ -2,14 +2,12 @@
 // general notation, each with its own number of significant digits.
 #pragma once
 
-#include <array>
-#include <string>
-
+#include "model/bwrs_constant_texts.h"
 #include "thermo/component_table.h"
 
 namespace corvane {
 
 // Rows B0, A0, C0, D0, E0, b, a, d, alpha, c, gamma.
-std::array<std::string, 11> FormatBwrsConstants(const MixtureCoefficients& m);
+BwrsConstantTexts FormatBwrsConstants(const BwrsConstants& m);
 
 }  // namespace corvane

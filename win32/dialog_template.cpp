@@ -23,7 +23,6 @@ WORD ClassAtom(res::ControlKind kind) {
 DWORD StaticAlignment(res::TextAlign align) {
   switch (align) {
     case res::TextAlign::Right: return SS_RIGHT;
-    case res::TextAlign::Center: return SS_CENTER;
     default: return SS_LEFT;
   }
 }

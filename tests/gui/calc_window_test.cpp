@@ -275,7 +275,7 @@ class CalcWindowTest : public QObject {
     seen.clear();
     WhileRunning([&] { window_->MenuAction(ID_VIEW)->trigger(); },
                  [&](QWidget* widget) {
-                   if (auto* view = qobject_cast<CConstantsDlg*>(widget)) {
+                   if (auto* view = qobject_cast<ConstantsDialog*>(widget)) {
                      title = view->windowTitle();
                      for (int id : kConstantStatics) shownValues.push_back(view->Text(id));
                      QTest::keyClick(view, Qt::Key_Escape);
@@ -302,12 +302,12 @@ class CalcWindowTest : public QObject {
                                                "2150573000000.3", "0.925397", "2574.89",     "47489.1",
                                                "0.468828",        "437222000.", "1.2345678e-005"};
     for (int way = 0; way < 3; ++way) {
-      CConstantsDlg view(window_.get(), texts);
+      ConstantsDialog view(window_.get(), texts);
       QCOMPARE(view.windowTitle(), QStringLiteral("View BWRS Constants"));
       // Label and value, row by row, as the table places them.
       QStringList expected;
       for (std::size_t row = 0; row < texts.size(); ++row) {
-        const std::string_view label = LabelBefore(ConstantsDialog(), kConstantStatics[row]);
+        const std::string_view label = LabelBefore(res::ConstantsDialog(), kConstantStatics[row]);
         expected << QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()))
                  << QString::fromStdString(texts[row]);
         QCOMPARE(view.Text(kConstantStatics[row]), texts[row]);
@@ -530,7 +530,7 @@ class CalcWindowTest : public QObject {
     bool okIsDefault = false;
     WhileRunning([&] { window_->MenuAction(IDM_ABOUTBOX)->trigger(); },
                  [&](QWidget* widget) {
-                   auto* about = qobject_cast<CAboutDlg*>(widget);
+                   auto* about = qobject_cast<AboutDialog*>(widget);
                    if (about == nullptr) return;
                    title = about->windowTitle();
                    for (auto* label : about->findChildren<QLabel*>())

@@ -16,7 +16,7 @@ using testing::kR;
 using testing::PureCoefficients;
 using testing::Rankine;
 
-constexpr JohnsonCulverStart kVapourStart{1.1, 0.00001, JcDirection::Downward};
+constexpr JohnsonCulverStart kVapourStart = kJcVapourStart;
 constexpr JohnsonCulverStart kLiquidStart{0.01, 0.00001, JcDirection::Upward};
 
 TEST(BwrsPressure, ZeroConstantsLeaveTheIdealGasLaw) {

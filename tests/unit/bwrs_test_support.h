@@ -29,7 +29,7 @@ inline MixtureCoefficients PureCoefficients(int slot) {
   return PureComponentMixture(TableWith({{slot, 1.0}}), slot).coefficients;
 }
 
-constexpr double kR = 10.7335;
+constexpr double kR = kGasConstant;
 inline double Rankine(double fahrenheit) { return fahrenheit + 459.67; }
 
 }  // namespace corvane::testing

@@ -46,6 +46,17 @@ TEST_F(CompositionTest, FourLumpedGasesShareTheNitrogenSlot) {
   EXPECT_EQ(dlg.compositionAccepted, 1);
 }
 
+// Without nitrogen of its own, a lumped gas still makes a mixture: 0.9 x
+// 16.031 + 0.1 x 28.016 = 17.23, where methane alone would be 16.03.
+TEST_F(CompositionTest, ALumpedGasWithoutNitrogenStillMixesAsNitrogen) {
+  for (int lumped : {IDC_HYDROGEN, IDC_HELIUM, IDC_OXYGEN}) {
+    SetComposition({{IDC_METHANE, "0.9"}, {lumped, "0.1"}});
+    dlg.OnRun();
+    EXPECT_EQ(Present(), (std::vector<int>{1, 14})) << lumped;
+    EXPECT_EQ(Text(IDC_MOLECULAR_WEIGHT), "17.23") << lumped;
+  }
+}
+
 TEST_F(CompositionTest, NegativeFractionsCountInTheSumButAreNotPresent) {
   SetAllFractions("0");
   Type(IDC_METHANE, "1.1");

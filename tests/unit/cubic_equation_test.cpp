@@ -10,7 +10,7 @@
 namespace corvane {
 namespace {
 
-constexpr double kR = 10.7335;
+constexpr double kR = kGasConstant;
 constexpr const CubicEquationForm* kForms[] = {&kPengRobinsonForm, &kRedlichKwongSoaveForm};
 
 ComponentTable Mixture(std::initializer_list<std::pair<int, double>> fractions) {
@@ -39,6 +39,26 @@ TEST(CubicEquation, SingleComponentKeepsItsOwnConstants) {
   const PseudoComponent methane = AveragePseudoComponent(Mixture({{kMethane, 1.0}}));
   for (const CubicEquationForm* form : kForms)
     EXPECT_DOUBLE_EQ(MakeCubicEquation(*form, methane, 343.0, kR)->a, form->omegaA * kR * kR * 343.0 * 343.0 / 667.8);
+}
+
+// a = omegaA R^2 Tc^2 alpha / Pc, alpha = (1 + kappa (1 - sqrt(T / Tc)))^2,
+// worked to 30 digits by hand from the published constants, far from Tc so
+// that every digit of kappa shows: n-heptane at -100 F, methane at 300 F.
+TEST(CubicEquation, AttractionAwayFromTheCriticalTemperature) {
+  const PseudoComponent heptane = AveragePseudoComponent(Mixture({{kNHeptane, 1.0}}));
+  const PseudoComponent methane = AveragePseudoComponent(Mixture({{kMethane, 1.0}}));
+  const struct {
+    const CubicEquationForm* form;
+    const PseudoComponent* gas;
+    double temperature, a;
+  } cases[] = {
+      {&kPengRobinsonForm, &heptane, 359.67, 226368.16839056000},
+      {&kPengRobinsonForm, &methane, 759.67, 6053.3076862864008},
+      {&kRedlichKwongSoaveForm, &heptane, 359.67, 227705.11540974442},
+      {&kRedlichKwongSoaveForm, &methane, 759.67, 4958.7316180212240},
+  };
+  for (const auto& c : cases)
+    EXPECT_NEAR(MakeCubicEquation(*c.form, *c.gas, c.temperature, kR)->a, c.a, 1e-13 * c.a) << c.temperature;
 }
 
 TEST(CubicEquation, SlopeAgreesWithTheDifferenceOfPressures) {

@@ -50,6 +50,8 @@ const std::string kStartUpFile =
     FileOf({0.0, 0.96, 0.02, 0.005, 0.002, 0.002, 0.0005, 0.0005, 0.0, 0.0, 0.007, 0.0, 0.0, 0.0, 0.003, 0.0});
 
 TEST_F(MixtureFile, SavesTheStartUpCompositionAsSixteenLittleEndianDoubles) {
+  // A longer file of the name is replaced whole, not overwritten in front.
+  WriteBytes(mix, std::string(1000, 'x'));
   Save(mix);
   EXPECT_EQ(ReadBytes(mix), kStartUpFile);
   EXPECT_EQ(Bytes(0.96), std::string("\xb8\x1e\x85\xeb\x51\xb8\xee\x3f", 8));

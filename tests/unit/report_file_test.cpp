@@ -38,10 +38,12 @@ class ReportFile : public DialogTest {
 };
 
 TEST_F(ReportFile, FirstRecordReplacesTheFileLaterOnesAreAppended) {
-  WriteBytes(report, "earlier contents\r\n");
+  // Longer than a record: the new record must not leave its tail behind.
+  WriteBytes(report, std::string(4000, '#'));
   WriteRecord();
   const std::string one = ReadBytes(report);
   EXPECT_EQ(one.rfind("BWRS False Position\r\n\r\n0.96000\tmethane\r\n", 0), 0u);
+  EXPECT_EQ(one.find('#'), std::string::npos);
   EXPECT_EQ(dlg.reportFileIsNew, 0);
   WriteRecord();
   EXPECT_EQ(ReadBytes(report), one + one);

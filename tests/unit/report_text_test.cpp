@@ -13,26 +13,26 @@ constexpr std::array<double, 15> kStartUpFractions = {0.96, 0.02, 0.005, 0.002, 
 // A BWRS false-position run at the start-up state with every box ticked.
 ReportResultValues StartUpBwrsRun() {
   ReportResultValues v;
-  v.eosChoice = 1;
+  v.eosChoice = kEosBwrs;
   v.entryPressure = 1000.0;
   v.entryTemperatureF = 80.0;
-  v.density = 0.19757;
-  v.specVolume = 0.29936;
-  v.zFactor = 0.87379;
-  v.molWeight = 16.908;
-  v.enthalpy = -1542.0951;
+  v.results.density = 0.19757;
+  v.results.specVolume = 0.29936;
+  v.results.zFactor = 0.87379;
+  v.results.molWeight = 16.908;
+  v.results.enthalpy = -1542.0951;
   v.enthalpyReference = 239.33;
-  v.viscosity = 0.012616;
-  v.polytropicN = 0.8906;
-  v.specificHeat = 0.6577;
-  v.jouleThomson = -0.0484;
+  v.results.viscosity = 0.012616;
+  v.results.polytropicN = 0.8906;
+  v.results.specificHeat = 0.6577;
+  v.results.jouleThomson = -0.0484;
   v.viscosityRequested = v.cpRequested = v.jtRequested = 1;
   return v;
 }
 
 TEST(ReportText, BwrsRecordLineByLine) {
   const std::string record =
-      ReportHeaderAndComposition(1, 2, kStartUpFractions) + ReportResultsBlock(StartUpBwrsRun());
+      ReportHeaderAndComposition(kEosBwrs, kMethodFalsePosition, kStartUpFractions) + ReportResultsBlock(StartUpBwrsRun());
   EXPECT_EQ(record,
             "BWRS False Position\r\n\r\n"
             "0.96000\tmethane\r\n0.02000\tethane\r\n0.00500\tpropane\r\n0.00200\tibutane\r\n"
@@ -56,7 +56,7 @@ TEST(ReportText, BwrsRecordLineByLine) {
 TEST(ReportText, HeaderWordsOfEveryChoice) {
   const std::array<double, 15> none{};
   auto header = [&](int eos, int method) {
-    const std::string text = ReportHeaderAndComposition(static_cast<std::int8_t>(eos), static_cast<std::int8_t>(method), none);
+    const std::string text = ReportHeaderAndComposition(static_cast<EosChoice>(eos), static_cast<SolveMethod>(method), none);
     return text.substr(0, text.find("\r\n"));
   };
   EXPECT_EQ(header(1, 1), "BWRS Johnson Culver");
@@ -67,8 +67,8 @@ TEST(ReportText, HeaderWordsOfEveryChoice) {
 
 TEST(ReportText, CubicRecordsHaveNoEnthalpyAndSayEosNotBwrs) {
   ReportResultValues v = StartUpBwrsRun();
-  v.eosChoice = 2;
-  v.polytropicN = 1.0;
+  v.eosChoice = kEosPengRobinson;
+  v.results.polytropicN = 1.0;
   const std::string block = ReportResultsBlock(v);
   EXPECT_EQ(block.find("enthalpy"), std::string::npos);
   EXPECT_NE(block.find("  16.908, molecular weight\r\n  0.0126, viscosity\r\n  1.0000, polytropic N\r\n"
@@ -76,14 +76,14 @@ TEST(ReportText, CubicRecordsHaveNoEnthalpyAndSayEosNotBwrs) {
                        "Joule-Thomson not requested, or EOS not BWRS\r\n\r\n"),
             std::string::npos)
       << block;
-  v.eosChoice = 3;
+  v.eosChoice = kEosRedlichKwongSoave;
   EXPECT_EQ(ReportResultsBlock(v), block);
 }
 
 TEST(ReportText, MessageItemsStandOnTheirOwnLines) {
   ReportResultValues v = StartUpBwrsRun();
-  v.viscosity = 0.0;  // no solution
-  v.polytropicN = 1.5;
+  v.results.viscosity = 0.0;  // no solution
+  v.results.polytropicN = 1.5;
   v.cpRequested = 0;
   v.jtRequested = 0;
   const std::string block = ReportResultsBlock(v);
@@ -99,14 +99,14 @@ TEST(ReportText, MessageItemsStandOnTheirOwnLines) {
   v.viscosityRequested = 0;
   EXPECT_NE(ReportResultsBlock(v).find("\r\nviscosity not requested"), std::string::npos);
   v = StartUpBwrsRun();
-  v.polytropicN = 0.5;
+  v.results.polytropicN = 0.5;
   EXPECT_NE(ReportResultsBlock(v).find("\r\npolytropic N not requested"), std::string::npos);
 }
 
 TEST(ReportText, NegativeValuesStayInTheirFieldWideValuesWidenIt) {
   ReportResultValues v = StartUpBwrsRun();
   v.entryTemperatureF = -100.0;
-  v.enthalpy = -123456.78;
+  v.results.enthalpy = -123456.78;
   const std::string block = ReportResultsBlock(v);
   EXPECT_NE(block.find("\r\n  -100.0, temperature F\r\n"), std::string::npos) << block;
   EXPECT_NE(block.find("\r\n-123456.8, enthalpy\r\n"), std::string::npos) << block;

@@ -28,6 +28,7 @@
 
 #include "cli/script_runner.h"
 #include "res/dialogs.h"
+#include "res/messages.h"
 #include "temp_dir.h"
 #include "text/number_text.h"
 
@@ -85,29 +86,25 @@ constexpr std::array<const char*, 11> kConstantLabels = {"B0: ", "A0: ", "C0: ",
                                                          "a: ",  "d: ",  "alpha: ", "c: ", "gamma: "};
 
 // Every message box the calculator can show: icon, caption, text.
+// A message as the script prints it: icon, caption, text.
+std::string Printed(const res::MessageText& m) {
+  return std::string(m.icon == MessageIcon::Error ? "error" : "information") + " | " + std::string(m.caption) +
+         " | " + std::string(m.text);
+}
 const std::set<std::string>& KnownMessages() {
-  static const std::set<std::string> messages = {
-      "error | User Inputs | Pressure < 14.7 or > 3000.0 psia, run aborted",
-      "error | User Inputs | Temperature < -100 or > 300 F, run aborted",
-      "error | Reading mixture | Mixture component sum not equal to 1.0 - Process aborted.",
-      "error | BWRS Roots | Newton method not available for BWRS.",
-      "error | View BWRS Coefficients | BWRS coefficients not yet computed.",
-      "information | Calc | Sorry, only methane component mixes are presently supported.",
-      "information | Mixture computation | This mixture is not supported.",
-      "information | FP root warning | No root found in fp method.",
-      "information | JC root warning | No root found in jc method.",
-      "information | Specific Heat Procedure | CP failed in 1st entropy call.",
-      "information | Specific Heat Procedure | CP failed in 2nd entropy call.",
-  };
+  static const std::set<std::string> messages = [] {
+    std::set<std::string> all;
+    for (const res::MessageText& m : res::kAllMessages) all.insert(Printed(m));
+    return all;
+  }();
   return messages;
 }
-const std::string kPressureMessage = "error | User Inputs | Pressure < 14.7 or > 3000.0 psia, run aborted";
-const std::string kTemperatureMessage = "error | User Inputs | Temperature < -100 or > 300 F, run aborted";
-const std::string kSumMessage = "error | Reading mixture | Mixture component sum not equal to 1.0 - Process aborted.";
-const std::string kNewtonMessage = "error | BWRS Roots | Newton method not available for BWRS.";
-const std::string kViewMessage = "error | View BWRS Coefficients | BWRS coefficients not yet computed.";
-const std::string kMethaneOnlyMessage =
-    "information | Calc | Sorry, only methane component mixes are presently supported.";
+const std::string kPressureMessage = Printed(res::kPressureOutOfRange);
+const std::string kTemperatureMessage = Printed(res::kTemperatureOutOfRange);
+const std::string kSumMessage = Printed(res::kCompositionSumNotOne);
+const std::string kNewtonMessage = Printed(res::kNewtonNotForBwrs);
+const std::string kViewMessage = Printed(res::kConstantsNotComputed);
+const std::string kMethaneOnlyMessage = Printed(res::kOnlyMethaneMixtures);
 
 // "%.{decimals}f" of some double, or a spelled non-finite value.
 bool IsFixed(const std::string& text, std::size_t decimals) {

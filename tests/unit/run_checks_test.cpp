@@ -24,9 +24,9 @@ class RunChecksTest : public DialogTest {
   }
 };
 
-constexpr const char* kPressureMessage = "Pressure < 14.7 or > 3000.0 psia, run aborted";
-constexpr const char* kTemperatureMessage = "Temperature < -100 or > 300 F, run aborted";
-constexpr const char* kSumMessage = "Mixture component sum not equal to 1.0 - Process aborted.";
+const std::string kPressureMessage{res::kPressureOutOfRange.text};
+const std::string kTemperatureMessage{res::kTemperatureOutOfRange.text};
+const std::string kSumMessage{res::kCompositionSumNotOne.text};
 
 TEST_F(RunChecksTest, StateLimitsAreInclusive) {
   EXPECT_EQ(RunWithState("14.7", "80"), kSumMessage);
