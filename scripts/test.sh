@@ -5,6 +5,9 @@
 # runs their tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Compiler caches, where there is one, key on paths relative to the
+# checkout, so a fresh clone elsewhere finds what an earlier build compiled.
+export CCACHE_BASEDIR="$PWD"
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
