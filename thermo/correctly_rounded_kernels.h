@@ -86,13 +86,16 @@ inline constexpr double kC4 = 0x1.5555555555555p-5;   // 1/24
 inline constexpr double kC5 = 0x1.1111111111111p-7;   // 1/120
 inline constexpr double kC6 = 0x1.6c16c16c16c17p-10;  // 1/720
 
+// kFused: with fused multiply-adds, which give the same r0 and c (k may
+// differ by one next to a tie, which keeps |r| within the same bound).
+template <bool kFused = false>
 [[gnu::always_inline]] inline ExpReduction ReduceExp(double th, double tl) {
   constexpr double kShifter = 0x1.8p52;
   ExpReduction x;
-  const double shifted = th * k128ByLn2 + kShifter;
+  const double shifted = kFused ? std::fma(th, k128ByLn2, kShifter) : th * k128ByLn2 + kShifter;
   x.kBits = std::bit_cast<std::uint64_t>(shifted);
   x.kd = shifted - kShifter;
-  x.r0 = th - x.kd * kLn2By128Hi;
+  x.r0 = kFused ? std::fma(-x.kd, kLn2By128Hi, th) : th - x.kd * kLn2By128Hi;
   x.c = x.kd * kLn2By128Lo - tl;
   x.r = x.r0 - x.c;
   x.t = &kExp2Table[x.kBits & 127];
@@ -162,6 +165,42 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
   const double product = head * r;
   const double up = head + (product + ((even + (lows + error)) + higher));
   const double down = head + (product + ((even + (lows - error)) + higher));
+  if (up == down) [[likely]]
+    return up;
+  return ExpKernelAccurate(th, tl, argError);
+}
+
+// ExpKernel's contract, for code compiled for hardware with fused
+// multiply-add (see FusedTwoProduct): same reduction and polynomial, but
+// X = T (r0 - c) + T r^2 (1/2 + r/6 + ...) + lows in two fused steps: the
+// linear term takes r0 exact and c as a low term (r's rounding drops out of
+// it), the polynomial's long chain ends in the last step. Each step rounds
+// once at the level of r's last bits: |X| <= 2^-8.527 T, so at most
+// 2^-61.53 T each. The polynomial's roundings (2^-68.5), its use of the
+// rounded r (2^-70.5), the dropped r^7/5040 (2^-72) and c's roundings
+// (2^-80) bring the whole to 2^-60.51 T; the test takes 0x1.cp-61
+// (2^-60.19), like the portable stage. The bound enters before the steps
+// round, so that their roundings cannot carry the bracket past the exact
+// value (rounding is monotonic).
+[[gnu::always_inline]] inline double ExpKernelFused(double th, double tl, double argError) {
+  const ExpReduction x = ReduceExp<true>(th, tl);
+  const Exp2Entry& t = *x.t;
+  // 2^floor(k/128) is normal here, so both products are exact; scaling in
+  // floating point spares the trip of T through the integer registers.
+  const double scale = std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52));
+  const double head = t.hi * scale;
+  const double tail = t.lo * scale;
+  const double r = x.r;
+  const double r2 = r * r;
+  // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
+  const double poly = std::fma(r2, std::fma(r2, kC6, std::fma(r, kC5, kC4)), std::fma(r, kC3, 0.5));
+  const double headR2 = head * r2;
+  const double tailTerms = std::fma(tail, r, tail);
+  const double bound = 0x1.cp-61 + argError;
+  const double lowsUp = tailTerms + head * (bound - x.c);
+  const double lowsDown = tailTerms - head * (bound + x.c);
+  const double up = head + std::fma(headR2, poly, std::fma(head, x.r0, lowsUp));
+  const double down = head + std::fma(headR2, poly, std::fma(head, x.r0, lowsDown));
   if (up == down) [[likely]]
     return up;
   return ExpKernelAccurate(th, tl, argError);
