@@ -185,7 +185,7 @@ template <bool kFused>
 template <bool kFused>
 [[gnu::always_inline]] inline double PowFirst(double x, double y) {
   if (x > 0 && x < kInfinity && std::fabs(y) < 0x1p64) [[likely]] {
-    const DoubleDouble logX = LogKernel(x);
+    const DoubleDouble logX = LogKernel<kFused>(x);
     const double estimate = std::fabs(y * logX.hi);
     if (estimate < 600 && estimate > 0x1p-55) {
       const DoubleDouble t = kFused ? FusedTwoProduct(y, logX.hi) : TwoProduct(y, logX.hi);
@@ -239,6 +239,9 @@ double Log(double x) {
 }
 
 double Pow(double x, double y) {
+  // The square root rounds correctly in hardware (IEEE), and is x^(1/2)
+  // for every positive finite x (not for -0 or -inf).
+  if (y == 0.5 && x > 0 && x < kInfinity) return std::sqrt(x);
 #ifdef CORVANE_CR_FUSED_KERNELS
   if (gFused) return PowFused(x, y);
 #endif

@@ -28,7 +28,10 @@ inline constexpr double kExpKernelError = 0x1.7p-68;
 // the only sizeable rounding error, 2^-70.1 |r|; table entries hold 2^-106.
 // |log x| >= |r| / 1.1, whatever the bin, so the whole is within 2^-69.3
 // (the largest error seen over two million arguments is 2^-70.8).
-inline DoubleDouble LogKernel(double x) {
+// kFused (for code compiled for fused multiply-add): r^2's low part comes
+// exact from one fused step instead of the split.
+template <bool kFused = false>
+[[gnu::always_inline]] inline DoubleDouble LogKernel(double x) {
   std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
   int e = static_cast<int>(bits >> 52) - 1023;
   if (e == -1023) [[unlikely]] {  // subnormal: scale into the normal range first
@@ -54,7 +57,7 @@ inline DoubleDouble LogKernel(double x) {
   const double a = std::bit_cast<double>(std::bit_cast<std::uint64_t>(rh) & 0xfffffffff8000000ULL);
   const double b = rh - a;
   const double square = rh * rh;
-  const double squareLo = ((a * a - square) + 2 * a * b) + b * b;
+  const double squareLo = kFused ? std::fma(rh, rh, -square) : ((a * a - square) + 2 * a * b) + b * b;
   const double tail = (0x1.5555555555555p-2 - 0.25 * rh) + square * (0.2 - 0x1.5555555555555p-3 * rh) +
                       (square * square) * (0x1.2492492492492p-3 - 0.125 * rh);
   const DoubleDouble head = FastTwoSum(rh, -0.5 * square);
@@ -185,11 +188,9 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 [[gnu::always_inline]] inline double ExpKernelFused(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp<true>(th, tl);
   const Exp2Entry& t = *x.t;
-  // 2^floor(k/128) is normal here, so both products are exact; scaling in
-  // floating point spares the trip of T through the integer registers.
-  const double scale = std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52));
-  const double head = t.hi * scale;
-  const double tail = t.lo * scale;
+  const std::uint64_t scaleBits = ScaleBits(x);
+  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(t.hi) + scaleBits);
+  const double tail = t.lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52));
   const double r = x.r;
   const double r2 = r * r;
   // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
