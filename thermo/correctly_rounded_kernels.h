@@ -57,7 +57,7 @@ template <bool kFused = false>
   const double a = std::bit_cast<double>(std::bit_cast<std::uint64_t>(rh) & 0xfffffffff8000000ULL);
   const double b = rh - a;
   const double square = rh * rh;
-  const double squareLo = kFused ? std::fma(rh, rh, -square) : ((a * a - square) + 2 * a * b) + b * b;
+  const double squareLo = kFused ? Fma(rh, rh, -square) : ((a * a - square) + 2 * a * b) + b * b;
   const double tail = (0x1.5555555555555p-2 - 0.25 * rh) + square * (0.2 - 0x1.5555555555555p-3 * rh) +
                       (square * square) * (0x1.2492492492492p-3 - 0.125 * rh);
   const DoubleDouble head = FastTwoSum(rh, -0.5 * square);
@@ -95,10 +95,10 @@ template <bool kFused = false>
 [[gnu::always_inline]] inline ExpReduction ReduceExp(double th, double tl) {
   constexpr double kShifter = 0x1.8p52;
   ExpReduction x;
-  const double shifted = kFused ? std::fma(th, k128ByLn2, kShifter) : th * k128ByLn2 + kShifter;
+  const double shifted = kFused ? Fma(th, k128ByLn2, kShifter) : th * k128ByLn2 + kShifter;
   x.kBits = std::bit_cast<std::uint64_t>(shifted);
   x.kd = shifted - kShifter;
-  x.r0 = kFused ? std::fma(-x.kd, kLn2By128Hi, th) : th - x.kd * kLn2By128Hi;
+  x.r0 = kFused ? Fma(-x.kd, kLn2By128Hi, th) : th - x.kd * kLn2By128Hi;
   x.c = x.kd * kLn2By128Lo - tl;
   x.r = x.r0 - x.c;
   x.t = &kExp2Table[x.kBits & 127];
@@ -194,14 +194,14 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
   const double r = x.r;
   const double r2 = r * r;
   // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
-  const double poly = std::fma(r2, std::fma(r2, kC6, std::fma(r, kC5, kC4)), std::fma(r, kC3, 0.5));
+  const double poly = Fma(r2, Fma(r2, kC6, Fma(r, kC5, kC4)), Fma(r, kC3, 0.5));
   const double headR2 = head * r2;
-  const double tailTerms = std::fma(tail, r, tail);
+  const double tailTerms = Fma(tail, r, tail);
   const double bound = 0x1.cp-61 + argError;
   const double lowsUp = tailTerms + head * (bound - x.c);
   const double lowsDown = tailTerms - head * (bound + x.c);
-  const double up = head + std::fma(headR2, poly, std::fma(head, x.r0, lowsUp));
-  const double down = head + std::fma(headR2, poly, std::fma(head, x.r0, lowsDown));
+  const double up = head + Fma(headR2, poly, Fma(head, x.r0, lowsUp));
+  const double down = head + Fma(headR2, poly, Fma(head, x.r0, lowsDown));
   if (up == down) [[likely]]
     return up;
   return ExpKernelAccurate(th, tl, argError);
