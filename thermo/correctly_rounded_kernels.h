@@ -114,6 +114,14 @@ inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) <<
 // than 2^-79.
 inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.c; }
 
+// 2^(k/128) = head + tail: the table entry scaled by 2^floor(k/128), the
+// head by adding to its exponent bits (normal results only).
+[[gnu::always_inline]] inline DoubleDouble ScaledEntry(const ExpReduction& x) {
+  const std::uint64_t scaleBits = ScaleBits(x);
+  return {std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + scaleBits),
+          x.t->lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52))};
+}
+
 // The accurate kernel: r in two doubles, 2^(j/128) r as an exact Dekker
 // product (r split by truncation into 26 and 27 bits); the last two roundings
 // add 2^-70.1. In all within 2^-68.3 (the largest error seen over two million
@@ -154,10 +162,7 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 // kernel.
 [[gnu::always_inline]] inline double ExpKernel(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp(th, tl);
-  const Exp2Entry& t = *x.t;
-  const std::uint64_t scaleBits = ScaleBits(x);
-  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(t.hi) + scaleBits);
-  const double tail = t.lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52));
+  const auto [head, tail] = ScaledEntry(x);
   const double r = x.r;
   const double r2 = r * r;
   const double headR2 = head * r2;
@@ -187,10 +192,7 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 // value (rounding is monotonic).
 [[gnu::always_inline]] inline double ExpKernelFused(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp<true>(th, tl);
-  const Exp2Entry& t = *x.t;
-  const std::uint64_t scaleBits = ScaleBits(x);
-  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(t.hi) + scaleBits);
-  const double tail = t.lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52));
+  const auto [head, tail] = ScaledEntry(x);
   const double r = x.r;
   const double r2 = r * r;
   // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
