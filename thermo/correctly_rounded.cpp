@@ -169,15 +169,64 @@ double PowOfMagnitude(double ax, double y) {
   return sign * PowOfMagnitude(ax, y);
 }
 
-}  // namespace
-
-double Exp(double x) {
+// The first stages with or without fused multiply-add: both round
+// correctly, so they give the same bits; the fused one is shorter.
+template <bool kFused>
+[[gnu::always_inline]] inline double ExpFirst(double x) {
   const double ax = std::fabs(x);
   if (ax < 600 && ax >= 0x1p-54) [[likely]] {
-    if (const double r = ExpKernel(x, 0.0, 0.0); r >= 0) return r;
+    const double r = kFused ? ExpKernelFused(x, 0.0, 0.0) : ExpKernel(x, 0.0, 0.0);
+    if (r >= 0) return r;
     return ExpAccurate(x);
   }
   return ExpOutsideKernel(x);
+}
+
+template <bool kFused>
+[[gnu::always_inline]] inline double PowFirst(double x, double y) {
+  if (x > 0 && x < kInfinity && std::fabs(y) < 0x1p64) [[likely]] {
+    const DoubleDouble logX = LogKernel<kFused>(x);
+    const double estimate = std::fabs(y * logX.hi);
+    if (estimate < 600 && estimate > 0x1p-55) {
+      const DoubleDouble t = kFused ? FusedTwoProduct(y, logX.hi) : TwoProduct(y, logX.hi);
+      const double tl = t.lo + y * logX.lo;
+      const double argError = std::fabs(t.hi) * 0x1p-67;
+      const double r = kFused ? ExpKernelFused(t.hi, tl, argError) : ExpKernel(t.hi, tl, argError);
+      if (r >= 0) return r;
+    }
+  }
+  return PowOutsideKernel(x, y);
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define CORVANE_CR_FUSED_KERNELS 1
+[[gnu::target("fma")]] double ExpFused(double x) { return ExpFirst<true>(x); }
+[[gnu::target("fma")]] double PowFused(double x, double y) { return PowFirst<true>(x, y); }
+#endif
+
+bool HardwareHasFusedMultiplyAdd() {
+#ifdef CORVANE_CR_FUSED_KERNELS
+  __builtin_cpu_init();  // static initialisers may run before the library's own
+  return __builtin_cpu_supports("fma");
+#else
+  return false;
+#endif
+}
+
+// Chosen once; zero (the portable path) until then.
+bool gFused = HardwareHasFusedMultiplyAdd();
+
+}  // namespace
+
+void UsePortableKernels(bool portable) { gFused = !portable && HardwareHasFusedMultiplyAdd(); }
+
+bool UsesFusedKernels() { return gFused; }
+
+double Exp(double x) {
+#ifdef CORVANE_CR_FUSED_KERNELS
+  if (gFused) return ExpFused(x);
+#endif
+  return ExpFirst<false>(x);
 }
 
 double Log(double x) {
@@ -190,15 +239,13 @@ double Log(double x) {
 }
 
 double Pow(double x, double y) {
-  if (x > 0 && x < kInfinity && std::fabs(y) < 0x1p64) [[likely]] {
-    const DoubleDouble logX = LogKernel(x);
-    const double estimate = std::fabs(y * logX.hi);
-    if (estimate < 600 && estimate > 0x1p-55) {
-      const DoubleDouble t = TwoProduct(y, logX.hi);
-      if (const double r = ExpKernel(t.hi, t.lo + y * logX.lo, std::fabs(t.hi) * 0x1p-67); r >= 0) return r;
-    }
-  }
-  return PowOutsideKernel(x, y);
+  // The square root rounds correctly in hardware (IEEE), and is x^(1/2)
+  // for every positive finite x (not for -0 or -inf).
+  if (y == 0.5 && x > 0 && x < kInfinity) return std::sqrt(x);
+#ifdef CORVANE_CR_FUSED_KERNELS
+  if (gFused) return PowFused(x, y);
+#endif
+  return PowFirst<false>(x, y);
 }
 
 }  // namespace corvane::cr

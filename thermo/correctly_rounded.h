@@ -15,4 +15,10 @@ double Log(double x);
 // x^y; negative x only with an integer y.
 double Pow(double x, double y);
 
+// The first stages use fused multiply-add where the processor has it (found
+// at start-up); the results are the same bits either way. For tests: true
+// keeps to the portable path, false restores the choice.
+void UsePortableKernels(bool portable);
+bool UsesFusedKernels();
+
 }  // namespace corvane::cr

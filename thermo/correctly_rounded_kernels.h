@@ -28,7 +28,10 @@ inline constexpr double kExpKernelError = 0x1.7p-68;
 // the only sizeable rounding error, 2^-70.1 |r|; table entries hold 2^-106.
 // |log x| >= |r| / 1.1, whatever the bin, so the whole is within 2^-69.3
 // (the largest error seen over two million arguments is 2^-70.8).
-inline DoubleDouble LogKernel(double x) {
+// kFused (for code compiled for fused multiply-add): r^2's low part comes
+// exact from one fused step instead of the split.
+template <bool kFused = false>
+[[gnu::always_inline]] inline DoubleDouble LogKernel(double x) {
   std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
   int e = static_cast<int>(bits >> 52) - 1023;
   if (e == -1023) [[unlikely]] {  // subnormal: scale into the normal range first
@@ -54,7 +57,7 @@ inline DoubleDouble LogKernel(double x) {
   const double a = std::bit_cast<double>(std::bit_cast<std::uint64_t>(rh) & 0xfffffffff8000000ULL);
   const double b = rh - a;
   const double square = rh * rh;
-  const double squareLo = ((a * a - square) + 2 * a * b) + b * b;
+  const double squareLo = kFused ? Fma(rh, rh, -square) : ((a * a - square) + 2 * a * b) + b * b;
   const double tail = (0x1.5555555555555p-2 - 0.25 * rh) + square * (0.2 - 0x1.5555555555555p-3 * rh) +
                       (square * square) * (0x1.2492492492492p-3 - 0.125 * rh);
   const DoubleDouble head = FastTwoSum(rh, -0.5 * square);
@@ -86,13 +89,16 @@ inline constexpr double kC4 = 0x1.5555555555555p-5;   // 1/24
 inline constexpr double kC5 = 0x1.1111111111111p-7;   // 1/120
 inline constexpr double kC6 = 0x1.6c16c16c16c17p-10;  // 1/720
 
+// kFused: with fused multiply-adds, which give the same r0 and c (k may
+// differ by one next to a tie, which keeps |r| within the same bound).
+template <bool kFused = false>
 [[gnu::always_inline]] inline ExpReduction ReduceExp(double th, double tl) {
   constexpr double kShifter = 0x1.8p52;
   ExpReduction x;
-  const double shifted = th * k128ByLn2 + kShifter;
+  const double shifted = kFused ? Fma(th, k128ByLn2, kShifter) : th * k128ByLn2 + kShifter;
   x.kBits = std::bit_cast<std::uint64_t>(shifted);
   x.kd = shifted - kShifter;
-  x.r0 = th - x.kd * kLn2By128Hi;
+  x.r0 = kFused ? Fma(-x.kd, kLn2By128Hi, th) : th - x.kd * kLn2By128Hi;
   x.c = x.kd * kLn2By128Lo - tl;
   x.r = x.r0 - x.c;
   x.t = &kExp2Table[x.kBits & 127];
@@ -107,6 +113,14 @@ inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) <<
 // |r| < 2 |c| < 2^-25.7 and the result, below 2^-78 anyway, is off by less
 // than 2^-79.
 inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.c; }
+
+// 2^(k/128) = head + tail: the table entry scaled by 2^floor(k/128), the
+// head by adding to its exponent bits (normal results only).
+[[gnu::always_inline]] inline DoubleDouble ScaledEntry(const ExpReduction& x) {
+  const std::uint64_t scaleBits = ScaleBits(x);
+  return {std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + scaleBits),
+          x.t->lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52))};
+}
 
 // The accurate kernel: r in two doubles, 2^(j/128) r as an exact Dekker
 // product (r split by truncation into 26 and 27 bits); the last two roundings
@@ -148,10 +162,7 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 // kernel.
 [[gnu::always_inline]] inline double ExpKernel(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp(th, tl);
-  const Exp2Entry& t = *x.t;
-  const std::uint64_t scaleBits = ScaleBits(x);
-  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(t.hi) + scaleBits);
-  const double tail = t.lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52));
+  const auto [head, tail] = ScaledEntry(x);
   const double r = x.r;
   const double r2 = r * r;
   const double headR2 = head * r2;
@@ -162,6 +173,37 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
   const double product = head * r;
   const double up = head + (product + ((even + (lows + error)) + higher));
   const double down = head + (product + ((even + (lows - error)) + higher));
+  if (up == down) [[likely]]
+    return up;
+  return ExpKernelAccurate(th, tl, argError);
+}
+
+// ExpKernel's contract, for code compiled for hardware with fused
+// multiply-add (see FusedTwoProduct): same reduction and polynomial, but
+// X = T (r0 - c) + T r^2 (1/2 + r/6 + ...) + lows in two fused steps: the
+// linear term takes r0 exact and c as a low term (r's rounding drops out of
+// it), the polynomial's long chain ends in the last step. Each step rounds
+// once at the level of r's last bits: |X| <= 2^-8.527 T, so at most
+// 2^-61.53 T each. The polynomial's roundings (2^-68.5), its use of the
+// rounded r (2^-70.5), the dropped r^7/5040 (2^-72) and c's roundings
+// (2^-80) bring the whole to 2^-60.51 T; the test takes 0x1.cp-61
+// (2^-60.19), like the portable stage. The bound enters before the steps
+// round, so that their roundings cannot carry the bracket past the exact
+// value (rounding is monotonic).
+[[gnu::always_inline]] inline double ExpKernelFused(double th, double tl, double argError) {
+  const ExpReduction x = ReduceExp<true>(th, tl);
+  const auto [head, tail] = ScaledEntry(x);
+  const double r = x.r;
+  const double r2 = r * r;
+  // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
+  const double poly = Fma(r2, Fma(r2, kC6, Fma(r, kC5, kC4)), Fma(r, kC3, 0.5));
+  const double headR2 = head * r2;
+  const double tailTerms = Fma(tail, r, tail);
+  const double bound = 0x1.cp-61 + argError;
+  const double lowsUp = tailTerms + head * (bound - x.c);
+  const double lowsDown = tailTerms - head * (bound + x.c);
+  const double up = head + Fma(headR2, poly, Fma(head, x.r0, lowsUp));
+  const double down = head + Fma(headR2, poly, Fma(head, x.r0, lowsDown));
   if (up == down) [[likely]]
     return up;
   return ExpKernelAccurate(th, tl, argError);

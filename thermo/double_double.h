@@ -60,3 +60,18 @@ inline double TimesPowerOfTwo(double v, int e) {
 }
 
 }  // namespace corvane::cr
+
+namespace corvane::cr {
+
+// a * b + c rounded once. Meant for code compiled for hardware that has the
+// instruction: called as a builtin, it becomes that instruction there even
+// unoptimised, never the C library's fma.
+[[gnu::always_inline]] inline double Fma(double a, double b, double c) { return __builtin_fma(a, b, c); }
+
+// a * b exactly with one fused multiply-add: the same pair as TwoProduct.
+[[gnu::always_inline]] inline DoubleDouble FusedTwoProduct(double a, double b) {
+  const double p = a * b;
+  return {p, Fma(a, b, -p)};
+}
+
+}  // namespace corvane::cr

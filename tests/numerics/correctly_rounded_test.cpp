@@ -87,7 +87,22 @@ class Arguments {
   std::mt19937_64 engine_{20261207};
 };
 
-TEST(CorrectlyRounded, ExpMatchesMpfr) {
+// Each comparison runs on both first stages: the portable one and, where
+// the processor has it, the one with fused multiply-add.
+class CorrectlyRounded : public testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    const bool portable = GetParam();
+    cr::UsePortableKernels(portable);
+    if (!portable && !cr::UsesFusedKernels()) GTEST_SKIP() << "no fused multiply-add on this processor";
+  }
+  void TearDown() override { cr::UsePortableKernels(false); }
+};
+
+INSTANTIATE_TEST_SUITE_P(FirstStage, CorrectlyRounded, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Portable" : "Fused"; });
+
+TEST_P(CorrectlyRounded, ExpMatchesMpfr) {
   Checker check;
   Arguments a;
   for (int i = 0; i < 60000; ++i) {
@@ -106,7 +121,7 @@ TEST(CorrectlyRounded, ExpMatchesMpfr) {
   for (double x : special) check.Exp(x);
 }
 
-TEST(CorrectlyRounded, LogMatchesMpfr) {
+TEST_P(CorrectlyRounded, LogMatchesMpfr) {
   Checker check;
   Arguments a;
   for (int i = 0; i < 60000; ++i) {
@@ -119,7 +134,7 @@ TEST(CorrectlyRounded, LogMatchesMpfr) {
   for (double x : special) check.Log(x);
 }
 
-TEST(CorrectlyRounded, PowMatchesMpfr) {
+TEST_P(CorrectlyRounded, PowMatchesMpfr) {
   Checker check;
   Arguments a;
   const double exponents[] = {0.1666, 0.667, 0.5, 0.5556, 0.8889, 0.3333, 3.0, 4.0, 5.0, 1 / 1.3};
@@ -140,7 +155,7 @@ TEST(CorrectlyRounded, PowMatchesMpfr) {
 
 // x^y exactly representable or exactly halfway between two doubles: the
 // rounding test can never decide these, so pow must recognise them.
-TEST(CorrectlyRounded, PowRoundsExactAndHalfwayResults) {
+TEST_P(CorrectlyRounded, PowRoundsExactAndHalfwayResults) {
   Checker check;
   Arguments a;
   for (int e = -1100; e <= 1100; e += 7) {
@@ -175,7 +190,7 @@ TEST(CorrectlyRounded, PowRoundsExactAndHalfwayResults) {
 // Arguments whose results lie within 2^-d ulp of a midpoint, d from 17 (a
 // random search of half a million arguments per family) to 58: beyond what
 // the double-double kernels can decide, so they reach the fixed-point path.
-TEST(CorrectlyRounded, HardCases) {
+TEST_P(CorrectlyRounded, HardCases) {
   Checker check;
   // exp(m 2^-53) = 1 + m 2^-53 + m^2 2^-107 + ...: within m^2 2^-107 of a
   // midpoint for odd m; likewise below 1.
@@ -217,7 +232,7 @@ TEST(CorrectlyRounded, HardCases) {
 
 // The log kernel's stated bound, which pow's rounding test relies on, holds:
 // measured against 200-bit values over every table bin and far from 1.
-TEST(CorrectlyRounded, LogKernelStaysWithinItsBound) {
+TEST(CorrectlyRoundedKernels, LogKernelStaysWithinItsBound) {
   Arguments a;
   mpfr_t exact, kernel;
   mpfr_inits2(200, exact, kernel, static_cast<mpfr_ptr>(nullptr));
