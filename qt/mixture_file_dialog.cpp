@@ -30,7 +30,9 @@ MixtureFileDialog::MixtureFileDialog(QWidget* owner, FileDialogKind kind) : QFil
 }
 
 void MixtureFileDialog::FitColumns() {
-  auto* view = findChild<QTreeView*>(QStringLiteral("treeView"));
+  // The detail list is the dialog's one tree view: found by its kind, not
+  // by the private name Qt gives it.
+  auto* view = findChild<QTreeView*>();
   if (view == nullptr) return;
   int needed = 0;
   for (int column = 0; column < view->header()->count(); ++column) {
