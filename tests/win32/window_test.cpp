@@ -56,6 +56,20 @@ RECT PlaceInWindow(HWND dialog, HWND control) {
   return place;
 }
 
+// Pixels are read off the screen, which a loaded machine may not have
+// finished painting: until `painted` holds of a capture of `window` (for a
+// few seconds at most), the window is asked to repaint and looked at again.
+template <class Painted>
+Capture CaptureWhenPainted(const CalculatorProcess& calculator, HWND window, Painted painted) {
+  Capture capture = CaptureWindow(window);
+  for (int look = 0; look < 30 && !painted(capture); ++look) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    calculator.Settle();
+    capture = CaptureWindow(window);
+  }
+  return capture;
+}
+
 // Every text of the dialog fits its control, measured in the dialog's font
 // at the screen's scale; a check box or radio button's text beside its box.
 void ExpectEveryTextFits(HWND dialog) {
@@ -106,8 +120,16 @@ class Window : public ::testing::Test {
     if (box == nullptr) return {};
     const MessageBoxParts parts = ReadMessageBox(box);
     if (shot != nullptr) Screenshot(box, shot);
-    const bool error = ShowsSystemIcon(parts.icon, IDI_ERROR);
-    EXPECT_NE(error, ShowsSystemIcon(parts.icon, IDI_INFORMATION)) << "one icon or the other";
+    bool error = ShowsSystemIcon(parts.icon, IDI_ERROR);
+    bool information = ShowsSystemIcon(parts.icon, IDI_INFORMATION);
+    // The icon is read off the screen too: a slow paint gets time to arrive.
+    for (int look = 0; look < 30 && error == information; ++look) {
+      ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      calculator.Settle();
+      error = ShowsSystemIcon(parts.icon, IDI_ERROR);
+      information = ShowsSystemIcon(parts.icon, IDI_INFORMATION);
+    }
+    EXPECT_NE(error, information) << "one icon or the other";
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     calculator.Settle();
     return {parts.text, error};
@@ -133,24 +155,15 @@ TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
     EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_UNCHECKED) << id;
 
   Screenshot(dialog, L"window-start");
-  // Colours are read off the screen, which a loaded machine may not have
-  // finished painting: the controls are asked to repaint and looked at
-  // again, for a few seconds, before a missing colour counts.
   auto shown = [&](const Capture& capture, const TextColour& colour) {
     return capture.HasColour(PlaceInWindow(dialog, calculator.Control(colour.id)),
                              RGB(colour.red, colour.green, colour.blue));
   };
-  auto allShown = [&](const Capture& capture) {
+  const Capture capture = CaptureWhenPainted(calculator, dialog, [&](const Capture& look) {
     for (const TextColour& colour : TextColours())
-      if (!TextOf(dialog, colour.id).empty() && !shown(capture, colour)) return false;
+      if (!TextOf(dialog, colour.id).empty() && !shown(look, colour)) return false;
     return true;
-  };
-  Capture capture = CaptureWindow(dialog);
-  for (int look = 0; look < 30 && !allShown(capture); ++look) {
-    ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    calculator.Settle();
-    capture = CaptureWindow(dialog);
-  }
+  });
   for (const TextColour& colour : TextColours()) {
     if (TextOf(dialog, colour.id).empty()) continue;  // the result statics before a run
     EXPECT_TRUE(shown(capture, colour)) << "control " << colour.id;
@@ -216,9 +229,15 @@ TEST_F(Window, RunViewAndAboutShowWhatTheHeadlessTwinShows) {
   }
   Screenshot(dialog, L"window-after-run");
   ExpectEveryTextFits(dialog);
-  const Capture capture = CaptureWindow(dialog);
-  for (int id : kResultStatics)
-    EXPECT_TRUE(capture.HasColour(PlaceInWindow(dialog, calculator.Control(id)), RGB(0, 0, 128))) << id;
+  auto shown = [&](const Capture& capture, int id) {
+    return capture.HasColour(PlaceInWindow(dialog, calculator.Control(id)), RGB(0, 0, 128));
+  };
+  const Capture capture = CaptureWhenPainted(calculator, dialog, [&](const Capture& look) {
+    for (int id : kResultStatics)
+      if (!shown(look, id)) return false;
+    return true;
+  });
+  for (int id : kResultStatics) EXPECT_TRUE(shown(capture, id)) << id;
 
   calculator.Menu(ID_VIEW);
   HWND view = calculator.WaitForWindow(L"View BWRS Constants");
