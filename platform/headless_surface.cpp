@@ -4,7 +4,7 @@
 namespace corvane {
 
 HeadlessSurface::HeadlessSurface() {
-  for (const res::ControlSpec& item : res::CalculatorDialog().controls) {
+  for (const res::ControlResource& item : res::CalculatorDialog().controls) {
     if (item.id == res::IDC_STATIC) continue;
     Control control{item.kind, item.radioGroup, std::string(item.text), false};
     // Edits and result statics start empty; the core writes their texts.

@@ -23,7 +23,7 @@
 namespace corvane::qt {
 
 CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
-  const res::DialogSpec& resource = res::CalculatorDialog();
+  const res::DialogResource& resource = res::CalculatorDialog();
   setWindowTitle(ToQString(resource.caption));
   // A main window with its own task-bar entry, sizing frame, minimise and
   // maximise boxes; no context-help button.
@@ -61,14 +61,14 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
     }
   }
   // Results and notes can be selected with the mouse and copied.
-  for (const res::ControlSpec& control : resource.controls) {
+  for (const res::ControlResource& control : resource.controls) {
     if (control.kind != res::ControlKind::Static) continue;
     if (auto* label = qobject_cast<QLabel*>(controls_->Find(control.id)))
       label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
   // Push buttons are commands of the dialog; radio buttons and check boxes
   // have no handlers: the next run reads them.
-  for (const res::ControlSpec& control : resource.controls) {
+  for (const res::ControlResource& control : resource.controls) {
     if (control.kind != res::ControlKind::PushButton) continue;
     const int commandId = control.id;
     connect(controls_->Button(commandId), &QAbstractButton::clicked, this,
@@ -102,7 +102,7 @@ CalcWindow::~CalcWindow() {
 void CalcWindow::BuildMenuBar() {
   menuBar_ = new QMenuBar(this);
   // A flat bar: each item is a command of its own, with no drop-down.
-  for (const res::MenuItemSpec& item : res::CalculatorMenu()) {
+  for (const res::MenuItemResource& item : res::CalculatorMenu()) {
     QAction* action = menuBar_->addAction(ToQString(item.text));
     const int commandId = item.commandId;
     connect(action, &QAction::triggered, this, [this, commandId] { calc_.OnCommand(commandId); });

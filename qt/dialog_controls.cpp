@@ -22,7 +22,7 @@ Qt::Alignment LabelAlignment(res::TextAlign align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QWidget* CreateControl(const res::ControlSpec& resource, QWidget* parent, const QRect& pixels) {
+QWidget* CreateControl(const res::ControlResource& resource, QWidget* parent, const QRect& pixels) {
   const QString text = ToQString(resource.text);
   switch (resource.kind) {
     case res::ControlKind::GroupBox: return new QGroupBox(text, parent);
@@ -69,9 +69,9 @@ void KeepTabOnCheckedButton(QButtonGroup* group) {
 
 }  // namespace
 
-DialogControls::DialogControls(const res::DialogSpec& resource, QWidget* parent, const DialogUnits& units)
+DialogControls::DialogControls(const res::DialogResource& resource, QWidget* parent, const DialogUnits& units)
     : resource_(resource) {
-  for (const res::ControlSpec& control : resource.controls) {
+  for (const res::ControlResource& control : resource.controls) {
     const QRect pixels = units.ToPixels(control.rect);
     QWidget* widget = CreateControl(control, parent, pixels);
     widget->setGeometry(pixels);
@@ -140,7 +140,7 @@ void DialogControls::SetChecked(int id, bool checked) {
   button->setChecked(checked);
 }
 
-std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& resource) {
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogResource& resource) {
   dialog->setWindowTitle(ToQString(resource.caption));
   dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   dialog->setFont(DialogFont());

@@ -25,7 +25,7 @@ class DialogControls {
  public:
   // Builds the controls of `resource` as children of `parent`, which should use
   // the font `units` was measured from.
-  DialogControls(const res::DialogSpec& resource, QWidget* parent, const DialogUnits& units);
+  DialogControls(const res::DialogResource& resource, QWidget* parent, const DialogUnits& units);
 
   // The widget of a control by id; nullptr when the dialog has none.
   QWidget* Find(int id) const;
@@ -47,7 +47,7 @@ class DialogControls {
   const std::vector<QWidget*>& InTableOrder() const { return widgets_; }
 
  private:
-  const res::DialogSpec& resource_;
+  const res::DialogResource& resource_;
   std::map<int, QWidget*> controls_;
   std::vector<QWidget*> widgets_;
   std::map<int, QButtonGroup*> radioGroups_;  // by group number
@@ -55,7 +55,7 @@ class DialogControls {
 
 // Gives a small modal dialog (About, the constants view) its caption, frame,
 // font and fixed size from its table, and builds its controls.
-std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogSpec& resource);
+std::unique_ptr<DialogControls> BuildModalDialog(QDialog* dialog, const res::DialogResource& resource);
 
 // Strings of the tables and the core are UTF-8 bytes.
 inline QString ToQString(std::string_view text) {

@@ -20,32 +20,32 @@ std::pair<QString, QString> NameAndUnit(std::string_view labelText) {
 
 }  // namespace
 
-QString DialogAsTable(const res::DialogSpec& resource, const DialogControls& controls) {
-  const auto& specs = resource.controls;
+QString DialogAsTable(const res::DialogResource& resource, const DialogControls& controls) {
+  const auto& entries = resource.controls;
   QStringList lines;
   QString groupTitle;
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const res::ControlSpec& spec = specs[i];
-    if (spec.kind == res::ControlKind::GroupBox) {
-      groupTitle = ToQString(spec.text);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const res::ControlResource& entry = entries[i];
+    if (entry.kind == res::ControlKind::GroupBox) {
+      groupTitle = ToQString(entry.text);
       continue;
     }
-    if (spec.kind == res::ControlKind::RadioButton) {
-      if (controls.IsChecked(spec.id)) lines << groupTitle + QLatin1Char('\t') + ToQString(spec.text) + QLatin1Char('\t');
+    if (entry.kind == res::ControlKind::RadioButton) {
+      if (controls.IsChecked(entry.id)) lines << groupTitle + QLatin1Char('\t') + ToQString(entry.text) + QLatin1Char('\t');
       continue;
     }
-    const bool value = spec.kind == res::ControlKind::Edit || spec.kind == res::ControlKind::Static;
-    if (!value || spec.id == res::IDC_REPORT_FILE) continue;
+    const bool value = entry.kind == res::ControlKind::Edit || entry.kind == res::ControlKind::Static;
+    if (!value || entry.id == res::IDC_REPORT_FILE) continue;
     QString name, unit;
-    if (i > 0 && specs[i - 1].kind == res::ControlKind::Label) {
-      std::tie(name, unit) = NameAndUnit(specs[i - 1].text);
+    if (i > 0 && entries[i - 1].kind == res::ControlKind::Label) {
+      std::tie(name, unit) = NameAndUnit(entries[i - 1].text);
     } else {
-      name = ToQString(spec.text).trimmed();
+      name = ToQString(entry.text).trimmed();
       if (name.endsWith(QLatin1Char('.'))) name.chop(1);
     }
-    if (i + 1 < specs.size() && specs[i + 1].kind == res::ControlKind::Label && specs[i + 1].rect.y == spec.rect.y)
-      unit = ToQString(specs[i + 1].text);
-    lines << name + QLatin1Char('\t') + ToQString(controls.Text(spec.id)) + QLatin1Char('\t') + unit;
+    if (i + 1 < entries.size() && entries[i + 1].kind == res::ControlKind::Label && entries[i + 1].rect.y == entry.rect.y)
+      unit = ToQString(entries[i + 1].text);
+    lines << name + QLatin1Char('\t') + ToQString(controls.Text(entry.id)) + QLatin1Char('\t') + unit;
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -15,6 +15,6 @@ namespace corvane::qt {
 // "psia"), or by its own resource text when it has no label, and takes its
 // unit from a label beside it on the same row; a radio group gives its box's
 // title and the checked button. The report file name is left out.
-QString DialogAsTable(const res::DialogSpec& resource, const DialogControls& controls);
+QString DialogAsTable(const res::DialogResource& resource, const DialogControls& controls);
 
 }  // namespace corvane::qt

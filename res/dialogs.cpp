@@ -17,7 +17,7 @@ constexpr int ResultRowY(int row) { return 155 + 12 * row; }
 constexpr int CompositionRowY(int row) { return 27 + 16 * row; }
 
 // Dialog 102, in tab order.
-constexpr ControlSpec kCalculatorControls[] = {
+constexpr ControlResource kCalculatorControls[] = {
     {IDC_STATIC, K::GroupBox, "State Conditions", {13, 5, 227, 31}},
     {IDC_STATIC, K::Label, "Pressure, psia: ", {20, 18, 52, 8}},
     {IDC_PRESSURE, K::Edit, "", {74, 16, 40, 12}},
@@ -117,7 +117,7 @@ constexpr ControlSpec kCalculatorControls[] = {
     {IDC_RECALL, K::PushButton, "Recall", {336, 289, 36, 14}},
 };
 
-constexpr ControlSpec kAboutControls[] = {
+constexpr ControlResource kAboutControls[] = {
     {IDR_MAINFRAME, K::Icon, "", {11, 17, 20, 20}},
     {IDC_STATIC, K::Label, "Corvane Version 1.0", {40, 10, 119, 8}},
     {IDOK, K::PushButton, "OK", {178, 7, 32, 14}},
@@ -126,7 +126,7 @@ constexpr ControlSpec kAboutControls[] = {
 // Rows 16 units apart; labels right-aligned ending at x 53.
 constexpr int ConstantsRowY(int row) { return 7 + 16 * row; }
 
-constexpr ControlSpec kConstantsControls[] = {
+constexpr ControlResource kConstantsControls[] = {
     {IDC_STATIC, K::Label, "B0: ", {3, ConstantsRowY(0), 50, 10}, 0, A::Right},
     {IDC_CONST_B0, K::Static, "", {56, ConstantsRowY(0), 94, 9}},
     {IDC_STATIC, K::Label, "A0: ", {3, ConstantsRowY(1), 50, 10}, 0, A::Right},
@@ -151,7 +151,7 @@ constexpr ControlSpec kConstantsControls[] = {
     {IDC_CONST_GAMMA, K::Static, "", {56, ConstantsRowY(10), 94, 9}},
 };
 
-constexpr MenuItemSpec kCalculatorMenu[] = {
+constexpr MenuItemResource kCalculatorMenu[] = {
     {"&Help", ID_HELP}, {"&Run", ID_RUN}, {"&View", ID_VIEW}, {"&About", IDM_ABOUTBOX}, {"&Exit", IDCANCEL},
 };
 
@@ -167,32 +167,32 @@ constexpr TextColour kTextColours[] = {
     {IDC_SPECIFIC_HEAT, 0, 0, 128},     {IDC_JOULE_THOMSON, 0, 0, 128},
 };
 
-constexpr DialogSpec kCalculatorDialog{
+constexpr DialogResource kCalculatorDialog{
     IDD_CALC_DIALOG, "Equation of State and Properties Calculator, V1.0", "MS Sans Serif", 8, 392, 325,
     kCalculatorControls};
-constexpr DialogSpec kAboutDialog{IDD_ABOUTBOX, "About Corvane", "MS Sans Serif", 8, 217, 55, kAboutControls};
-constexpr DialogSpec kConstantsDialog{IDD_CONSTANTS, "View BWRS Constants", "MS Sans Serif", 8, 167, 191,
+constexpr DialogResource kAboutDialog{IDD_ABOUTBOX, "About Corvane", "MS Sans Serif", 8, 217, 55, kAboutControls};
+constexpr DialogResource kConstantsDialog{IDD_CONSTANTS, "View BWRS Constants", "MS Sans Serif", 8, 167, 191,
                                       kConstantsControls};
 
 }  // namespace
 
-const DialogSpec& CalculatorDialog() { return kCalculatorDialog; }
-const DialogSpec& AboutDialog() { return kAboutDialog; }
-const DialogSpec& ConstantsDialog() { return kConstantsDialog; }
-std::span<const MenuItemSpec> CalculatorMenu() { return kCalculatorMenu; }
+const DialogResource& CalculatorDialog() { return kCalculatorDialog; }
+const DialogResource& AboutDialog() { return kAboutDialog; }
+const DialogResource& ConstantsDialog() { return kConstantsDialog; }
+std::span<const MenuItemResource> CalculatorMenu() { return kCalculatorMenu; }
 std::string_view AboutMenuString() { return "&About Corvane..."; }
 std::span<const TextColour> TextColours() { return kTextColours; }
 
-const ControlSpec* FindControl(const DialogSpec& dialog, int id) {
+const ControlResource* FindControl(const DialogResource& dialog, int id) {
   const auto it = std::find_if(dialog.controls.begin(), dialog.controls.end(),
-                               [id](const ControlSpec& c) { return c.id == id; });
+                               [id](const ControlResource& c) { return c.id == id; });
   return it == dialog.controls.end() ? nullptr : &*it;
 }
 
-std::string_view LabelBefore(const DialogSpec& dialog, int id) {
-  const ControlSpec* control = FindControl(dialog, id);
+std::string_view LabelBefore(const DialogResource& dialog, int id) {
+  const ControlResource* control = FindControl(dialog, id);
   if (control == nullptr || control == dialog.controls.data()) return {};
-  const ControlSpec& previous = *(control - 1);
+  const ControlResource& previous = *(control - 1);
   return previous.kind == ControlKind::Label ? previous.text : std::string_view{};
 }
 

@@ -28,7 +28,7 @@ struct DialogRect {
 // cuts what it sets.
 constexpr int kEditTextLimit = 32767;
 
-struct ControlSpec {
+struct ControlResource {
   int id;  // IDC_STATIC for controls no handler addresses
   ControlKind kind;
   std::string_view text;
@@ -37,16 +37,16 @@ struct ControlSpec {
   TextAlign align = TextAlign::Left;
 };
 
-struct DialogSpec {
+struct DialogResource {
   int id;
   std::string_view caption;
   std::string_view fontFamily;
   int fontPointSize;
   int width, height;  // dialog units
-  std::span<const ControlSpec> controls;
+  std::span<const ControlResource> controls;
 };
 
-struct MenuItemSpec {
+struct MenuItemResource {
   std::string_view text;  // with its "&" mnemonic
   int commandId;
 };
@@ -56,12 +56,12 @@ struct TextColour {
   int red, green, blue;
 };
 
-const DialogSpec& CalculatorDialog();  // dialog 102
-const DialogSpec& AboutDialog();       // dialog 100
-const DialogSpec& ConstantsDialog();   // dialog 134
+const DialogResource& CalculatorDialog();  // dialog 102
+const DialogResource& AboutDialog();       // dialog 100
+const DialogResource& ConstantsDialog();   // dialog 134
 
 // Menu 133: a flat bar of five commands.
-std::span<const MenuItemSpec> CalculatorMenu();
+std::span<const MenuItemResource> CalculatorMenu();
 
 // String 101.
 std::string_view AboutMenuString();
@@ -70,11 +70,11 @@ std::string_view AboutMenuString();
 std::span<const TextColour> TextColours();
 
 // Finds a control of a dialog by id; nullptr when it has none.
-const ControlSpec* FindControl(const DialogSpec& dialog, int id);
+const ControlResource* FindControl(const DialogResource& dialog, int id);
 
 // The text of the label placed just before a control in its dialog (the
 // caption of an edit or value static); empty when there is none.
-std::string_view LabelBefore(const DialogSpec& dialog, int id);
+std::string_view LabelBefore(const DialogResource& dialog, int id);
 
 // The fifteen mole-fraction edits, in entry order (see model/gases.h).
 constexpr std::array<int, kGasCount> kGasEdits = {

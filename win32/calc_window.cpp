@@ -9,7 +9,7 @@
 namespace corvane::win32 {
 namespace {
 
-const res::ControlSpec* CalculatorControl(int id) { return res::FindControl(res::CalculatorDialog(), id); }
+const res::ControlResource* CalculatorControl(int id) { return res::FindControl(res::CalculatorDialog(), id); }
 
 std::wstring Wide(std::string_view text) { return WidenUtf8(text).value_or(std::wstring()); }
 
@@ -79,7 +79,7 @@ void CalcWindow::OnInitDialog() {
 void CalcWindow::AttachMenuBar() {
   // A flat bar: each item is a command of its own, with no drop-down.
   HMENU bar = ::CreateMenu();
-  for (const res::MenuItemSpec& item : res::CalculatorMenu())
+  for (const res::MenuItemResource& item : res::CalculatorMenu())
     ::AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(item.commandId), Wide(item.text).c_str());
   ::SetMenu(window_, bar);
   // The template's size is the client area's: the window grows by what the
@@ -124,7 +124,7 @@ void CalcWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     calc_.OnCommand(id);
     return;
   }
-  const res::ControlSpec* control = CalculatorControl(id);
+  const res::ControlResource* control = CalculatorControl(id);
   if (control == nullptr) return;
   if (control->kind == res::ControlKind::Edit && code == EN_CHANGE) {
     if (!settingText_) NotifyEditChanged(id);
@@ -160,17 +160,17 @@ void CalcWindow::SetText(int id, std::string_view text) {
   settingText_ = false;
   // An edit notifies its change exactly once, even when the new text equals
   // the old one, as typing over it would.
-  const res::ControlSpec* control = CalculatorControl(id);
+  const res::ControlResource* control = CalculatorControl(id);
   if (control != nullptr && control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
 }
 
 bool CalcWindow::IsChecked(int id) const { return ::IsDlgButtonChecked(window_, id) == BST_CHECKED; }
 
 void CalcWindow::SetChecked(int id, bool checked) {
-  const res::ControlSpec* control = CalculatorControl(id);
+  const res::ControlResource* control = CalculatorControl(id);
   if (control == nullptr) return;
   if (checked && control->kind == res::ControlKind::RadioButton) {
-    for (const res::ControlSpec& other : res::CalculatorDialog().controls) {
+    for (const res::ControlResource& other : res::CalculatorDialog().controls) {
       if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.id != id)
         ::CheckDlgButton(window_, other.id, BST_UNCHECKED);
     }

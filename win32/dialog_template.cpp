@@ -29,7 +29,7 @@ DWORD StaticAlignment(res::TextAlign align) {
 
 }  // namespace
 
-DWORD ControlStyle(const res::ControlSpec& control, bool startsGroup) {
+DWORD ControlStyle(const res::ControlResource& control, bool startsGroup) {
   DWORD style = WS_CHILD | WS_VISIBLE | (startsGroup ? WS_GROUP : 0);
   switch (control.kind) {
     case res::ControlKind::GroupBox: return style | BS_GROUPBOX;
@@ -46,7 +46,7 @@ DWORD ControlStyle(const res::ControlSpec& control, bool startsGroup) {
   return style;
 }
 
-DialogTemplate::DialogTemplate(const res::DialogSpec& dialog, DWORD style, DWORD extendedStyle) {
+DialogTemplate::DialogTemplate(const res::DialogResource& dialog, DWORD style, DWORD extendedStyle) {
   AddDword(style | DS_SETFONT);
   AddDword(extendedStyle);
   Add(static_cast<WORD>(dialog.controls.size()));
@@ -63,7 +63,7 @@ DialogTemplate::DialogTemplate(const res::DialogSpec& dialog, DWORD style, DWORD
   // Radio buttons of one group form one tab stop; every other control
   // starts a group of its own, which also ends the radio group before it.
   int previousRadioGroup = 0;
-  for (const res::ControlSpec& control : dialog.controls) {
+  for (const res::ControlResource& control : dialog.controls) {
     const bool continuesRadioGroup =
         control.kind == res::ControlKind::RadioButton && control.radioGroup == previousRadioGroup;
     AddControl(control, !continuesRadioGroup);
@@ -86,7 +86,7 @@ void DialogTemplate::AlignToDword() {
   if (words_.size() % 2 != 0) Add(0);
 }
 
-void DialogTemplate::AddControl(const res::ControlSpec& control, bool startsGroup) {
+void DialogTemplate::AddControl(const res::ControlResource& control, bool startsGroup) {
   AlignToDword();
   AddDword(ControlStyle(control, startsGroup));
   AddDword(0);

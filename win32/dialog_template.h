@@ -14,7 +14,7 @@ namespace corvane::win32 {
 // DialogBoxIndirectParamW.
 class DialogTemplate {
  public:
-  DialogTemplate(const res::DialogSpec& dialog, DWORD style, DWORD extendedStyle);
+  DialogTemplate(const res::DialogResource& dialog, DWORD style, DWORD extendedStyle);
   const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
  private:
@@ -22,12 +22,12 @@ class DialogTemplate {
   void AddDword(DWORD value);
   void AddText(std::string_view utf8);
   void AlignToDword();
-  void AddControl(const res::ControlSpec& control, bool startsGroup);
+  void AddControl(const res::ControlResource& control, bool startsGroup);
 
   std::vector<WORD> words_;
 };
 
 // Window styles of a control of the tables.
-DWORD ControlStyle(const res::ControlSpec& control, bool startsGroup);
+DWORD ControlStyle(const res::ControlResource& control, bool startsGroup);
 
 }  // namespace corvane::win32

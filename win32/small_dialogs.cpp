@@ -22,7 +22,7 @@ INT_PTR CALLBACK SmallDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void RunSmallDialog(HINSTANCE instance, HWND owner, const res::DialogSpec& dialog,
+void RunSmallDialog(HINSTANCE instance, HWND owner, const res::DialogResource& dialog,
                     const std::vector<ControlText>& texts) {
   const DialogTemplate modal(dialog, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0);
   ::DialogBoxIndirectParamW(instance, modal.Get(), owner, &SmallDialogProc, reinterpret_cast<LPARAM>(&texts));

@@ -15,7 +15,7 @@ struct ControlText {
 };
 
 // Runs the dialog modally over its owner, its controls first given `texts`.
-void RunSmallDialog(HINSTANCE instance, HWND owner, const res::DialogSpec& dialog,
+void RunSmallDialog(HINSTANCE instance, HWND owner, const res::DialogResource& dialog,
                     const std::vector<ControlText>& texts);
 
 }  // namespace corvane::win32

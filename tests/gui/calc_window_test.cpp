@@ -62,7 +62,7 @@ class CalcWindowTest : public QObject {
   // The first control whose text or check mark differs between the window
   // and the headless twin; empty when they agree on every control.
   QString DifferenceFromTwin() const {
-    for (const ControlSpec& control : CalculatorDialog().controls) {
+    for (const ControlResource& control : CalculatorDialog().controls) {
       if (control.id == IDC_STATIC) continue;
       const QString shown = Text(control.id);
       const QString expected = QString::fromStdString(twin_->surface.GetText(control.id));
@@ -77,7 +77,7 @@ class CalcWindowTest : public QObject {
 
   std::map<int, QString> AllTexts() const {
     std::map<int, QString> texts;
-    for (const ControlSpec& control : CalculatorDialog().controls)
+    for (const ControlResource& control : CalculatorDialog().controls)
       if (control.id != IDC_STATIC) texts[control.id] = Text(control.id);
     return texts;
   }
@@ -93,10 +93,10 @@ class CalcWindowTest : public QObject {
   // Every text fits its control and no two controls overlap, apart from the
   // group boxes around them.
   QString LayoutProblem() const {
-    const auto& specs = CalculatorDialog().controls;
+    const auto& entries = CalculatorDialog().controls;
     const std::vector<QWidget*>& widgets = window_->Controls().InTableOrder();
     std::vector<std::size_t> placed;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
       const QWidget* widget = widgets[i];
       const QFontMetrics metrics(widget->font());
       const QString text = WidgetText(widget).trimmed();
@@ -107,13 +107,13 @@ class CalcWindowTest : public QObject {
         const QStyle* style = widget->style();
         room -= style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
                 style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
-      } else if (specs[i].kind != ControlKind::Label && specs[i].kind != ControlKind::Static) {
+      } else if (entries[i].kind != ControlKind::Label && entries[i].kind != ControlKind::Static) {
         room -= 12;  // frames and margins of edits, buttons and group titles
       }
       // A path scrolls in its edit; everything else must show whole.
-      const int needed = specs[i].id == IDC_REPORT_FILE ? 0 : metrics.horizontalAdvance(text);
+      const int needed = entries[i].id == IDC_REPORT_FILE ? 0 : metrics.horizontalAdvance(text);
       if (needed > room) return QStringLiteral("\"%1\" needs %2 pixels, has %3").arg(text).arg(needed).arg(room);
-      if (specs[i].kind == ControlKind::GroupBox) continue;
+      if (entries[i].kind == ControlKind::GroupBox) continue;
       if (metrics.height() > widget->height())
         return QStringLiteral("\"%1\" is %2 pixels high, has %3").arg(text).arg(metrics.height()).arg(widget->height());
       for (std::size_t j : placed)
@@ -166,7 +166,7 @@ class CalcWindowTest : public QObject {
 
     // The flat menu bar, in order, and no push button that Enter would press.
     QStringList menu;
-    for (const MenuItemSpec& item : CalculatorMenu()) menu << window_->MenuAction(item.commandId)->text();
+    for (const MenuItemResource& item : CalculatorMenu()) menu << window_->MenuAction(item.commandId)->text();
     QCOMPARE(menu, (QStringList{"&Help", "&Run", "&View", "&About", "&Exit"}));
     for (int id : {IDC_RESET, IDC_SAVE, IDC_RECALL}) {
       auto* button = qobject_cast<QPushButton*>(W(id));
@@ -513,7 +513,7 @@ class CalcWindowTest : public QObject {
     QCOMPARE(coloured[IDC_MOLE_FR_HEADING], QColor(0, 150, 0));
     QCOMPARE(coloured[IDC_JOULE_THOMSON], QColor(0, 0, 128));
     QCOMPARE(coloured.size(), std::size_t{17});
-    for (const ControlSpec& control : CalculatorDialog().controls) {
+    for (const ControlResource& control : CalculatorDialog().controls) {
       if (control.id == IDC_STATIC) continue;
       const QColor shown = W(control.id)->palette().color(QPalette::WindowText);
       const auto it = coloured.find(control.id);
