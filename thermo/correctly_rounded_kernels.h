@@ -70,18 +70,16 @@ template <bool kFused = false>
 }
 
 // exp(th + tl), |th| < 707 (the result stays normal), |tl| <= 2^-52 |th|,
-// written as 2^(k/128) exp(r): k = round(128 t / ln2), and r = t - k ln2/128
-// from a three-part ln2/128 (|r| <= 2^-8.53; the parts' error is below
-// 2^-76.7 for |k| < 2^18). exp(r) = 1 + r + q with
-// q = r^2 (1/2 + r/6) + r^4 (1/24 + r/120 + r^2/720): the dropped terms stay
-// below 2^-72, q's roundings below 2^-69.1.
+// written as 2^(k/256) exp(r): k = round(256 t / ln2), and r = t - k ln2/256
+// from a two-part ln2/256 (|r| <= 2^-9.53; the parts' error is below
+// 2^-78 for |k| < 2^18).
 struct ExpReduction {
   std::uint64_t kBits;  // 2^51 + k in the low bits
   double kd;            // k
-  double r0;            // th - k * (ln2/128 head), exact
-  double c;             // k * (ln2/128 tail) - tl
+  double r0;            // th - k * (ln2/256 head), exact
+  double c;             // k * (ln2/256 tail) - tl
   double r;             // r0 - c, rounded
-  const Exp2Entry* t;   // 2^((k mod 128)/128)
+  const Exp2Entry* t;   // 2^((k mod 256)/256)
 };
 
 inline constexpr double kC3 = 0x1.5555555555555p-3;   // 1/6
@@ -95,26 +93,26 @@ template <bool kFused = false>
 [[gnu::always_inline]] inline ExpReduction ReduceExp(double th, double tl) {
   constexpr double kShifter = 0x1.8p52;
   ExpReduction x;
-  const double shifted = kFused ? Fma(th, k128ByLn2, kShifter) : th * k128ByLn2 + kShifter;
+  const double shifted = kFused ? Fma(th, k256ByLn2, kShifter) : th * k256ByLn2 + kShifter;
   x.kBits = std::bit_cast<std::uint64_t>(shifted);
   x.kd = shifted - kShifter;
-  x.r0 = kFused ? Fma(-x.kd, kLn2By128Hi, th) : th - x.kd * kLn2By128Hi;
-  x.c = x.kd * kLn2By128Lo - tl;
+  x.r0 = kFused ? Fma(-x.kd, kLn2By256Hi, th) : th - x.kd * kLn2By256Hi;
+  x.c = x.kd * kLn2By256Lo - tl;
   x.r = x.r0 - x.c;
-  x.t = &kExp2Table[x.kBits & 127];
+  x.t = &kExp2Table[x.kBits & 255];
   return x;
 }
 
-// floor(k/128) in a double's exponent field (modulo 2^64: adding it to a
-// double's bits scales that double by 2^floor(k/128)).
-inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 7) << 52; }
+// floor(k/256) in a double's exponent field (modulo 2^64: adding it to a
+// double's bits scales that double by 2^floor(k/256)).
+inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 8) << 52; }
 
 // r's rounding error: r0 - r - c is exact when |r0| >= |c|; otherwise
-// |r| < 2 |c| < 2^-25.7 and the result, below 2^-78 anyway, is off by less
+// |r| < 2 |c| < 2^-25.4 and the result, below 2^-78 anyway, is off by less
 // than 2^-79.
 inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.c; }
 
-// 2^(k/128) = head + tail: the table entry scaled by 2^floor(k/128), the
+// 2^(k/256) = head + tail: the table entry scaled by 2^floor(k/256), the
 // head by adding to its exponent bits (normal results only).
 [[gnu::always_inline]] inline DoubleDouble ScaledEntry(const ExpReduction& x) {
   const std::uint64_t scaleBits = ScaleBits(x);
@@ -122,9 +120,11 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
           x.t->lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52))};
 }
 
-// The accurate kernel: r in two doubles, 2^(j/128) r as an exact Dekker
-// product (r split by truncation into 26 and 27 bits); the last two roundings
-// add 2^-70.1. In all within 2^-68.3 (the largest error seen over two million
+// The accurate kernel: r in two doubles, 2^(j/256) r as an exact Dekker
+// product (r split by truncation into 26 and 27 bits); exp(r) = 1 + r + q
+// with q = r^2 (1/2 + r/6) + r^4 (1/24 + r/120 + r^2/720): the dropped terms
+// stay below 2^-79, q's roundings below 2^-71. The last two roundings add
+// 2^-70.1; in all within 2^-68.3 (the largest error seen over two million
 // arguments is 2^-69.0). -1 when that cannot decide.
 [[gnu::noinline]] inline double ExpKernelAccurate(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp(th, tl);
@@ -147,6 +147,10 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
   return up * std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52));
 }
 
+// The first stages' error bounds, in units of the scaled table entry (below).
+inline constexpr double kExpFirstStageError = 0x1.cp-62;
+inline constexpr double kExpFusedStageError = 0x1.4p-61;
+
 // exp(th + tl) rounded to nearest, when the argument is known within
 // argError (absolute, below 2^-50) and the error bounds leave no doubt about
 // the rounding; -1 otherwise. |th| < 600 (so the scaled tails below stay
@@ -154,12 +158,13 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 //
 // First in plain doubles with the table entry T scaled in advance:
 // T + (T r + ((T r^2 (1/2 + r/6) + (T's tail (1 + r) + T r's rounding error))
-// + T r^4 (1/24 + ...))). Only the product T r and the sum around it round at
-// the level of r's last bits, 2^-61.53 T each; the quadratic terms' errors
-// add 2^-68.9. In all 2^-60.52 T; the test takes 0x1.cp-61 (2^-60.19) of the
-// result, and the largest error seen over two million arguments is 2^-60.59.
-// About one argument in 80 (those next to a midpoint) needs the accurate
-// kernel.
+// + T r^4 (1/24 + r/120))). Only the product T r and the sum around it round
+// at the level of r's last bits, 2^-62.53 T each; the dropped r^6/720 adds
+// 2^-66.65, the quadratic terms' roundings and their use of the rounded r
+// 2^-70.1, c and ln2's parts 2^-76. In all 2^-61.47 T; the test takes
+// kExpFirstStageError (2^-61.19), and the largest error seen over two
+// million arguments is 2^-61.57. About one argument in 200 (those next to
+// a midpoint) needs the accurate kernel.
 [[gnu::always_inline]] inline double ExpKernel(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp(th, tl);
   const auto [head, tail] = ScaledEntry(x);
@@ -167,9 +172,9 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
   const double r2 = r * r;
   const double headR2 = head * r2;
   const double even = headR2 * (0.5 + r * kC3);
-  const double higher = (headR2 * r2) * ((kC4 + r * kC5) + r2 * kC6);
+  const double higher = (headR2 * r2) * (kC4 + r * kC5);
   const double lows = tail + (tail * r + head * RoundingErrorOfR(x));
-  const double error = head * (0x1.cp-61 + argError);
+  const double error = head * (kExpFirstStageError + argError);
   const double product = head * r;
   const double up = head + (product + ((even + (lows + error)) + higher));
   const double down = head + (product + ((even + (lows - error)) + higher));
@@ -179,31 +184,36 @@ inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.
 }
 
 // ExpKernel's contract, for code compiled for hardware with fused
-// multiply-add (see FusedTwoProduct): same reduction and polynomial, but
-// X = T (r0 - c) + T r^2 (1/2 + r/6 + ...) + lows in two fused steps: the
-// linear term takes r0 exact and c as a low term (r's rounding drops out of
-// it), the polynomial's long chain ends in the last step. Each step rounds
-// once at the level of r's last bits: |X| <= 2^-8.527 T, so at most
-// 2^-61.53 T each. The polynomial's roundings (2^-68.5), its use of the
-// rounded r (2^-70.5), the dropped r^7/5040 (2^-72) and c's roundings
-// (2^-80) bring the whole to 2^-60.51 T; the test takes 0x1.cp-61
-// (2^-60.19), like the portable stage. The bound enters before the steps
-// round, so that their roundings cannot carry the bracket past the exact
-// value (rounding is monotonic).
+// multiply-add (see FusedTwoProduct): same reduction and polynomial, but in
+// units of the table entry's head H, which enters last: the result is
+// H + H Y in one fused step, whose one rounding is the result's own, with
+// Y = r^2 (1/2 + r/6 + r^2 (1/24 + r/120)) + ((lo/hi) (1 + r) + (r0 - c)).
+// The table lookup thus stays off the longest chain, and the step that adds
+// the tail waits for the lookup alone. The linear term takes r0 exact and c
+// as a low term (r's rounding drops out of it). Three steps round at the
+// level of r's last bits (r0 - c, the tail added, the polynomial added):
+// |Y| <= 2^-9.527, so at most 2^-62.53 each. The dropped r^6/720
+// (2^-66.65), the polynomial's roundings (2^-71), its use of the rounded r
+// (2^-72) and c's roundings (2^-77) bring the whole to 2^-60.91; the test
+// takes kExpFusedStageError (2^-60.68), and the largest error seen over two
+// million arguments is 2^-61.39. About one argument in 140 needs the
+// accurate kernel. The bound enters before the steps round, so that their
+// roundings cannot carry the bracket past the exact value (rounding is
+// monotonic).
 [[gnu::always_inline]] inline double ExpKernelFused(double th, double tl, double argError) {
   const ExpReduction x = ReduceExp<true>(th, tl);
-  const auto [head, tail] = ScaledEntry(x);
   const double r = x.r;
   const double r2 = r * r;
-  // 1/2 + r/6 + r^2 (1/24 + r/120 + r^2/720)
-  const double poly = Fma(r2, Fma(r2, kC6, Fma(r, kC5, kC4)), Fma(r, kC3, 0.5));
-  const double headR2 = head * r2;
-  const double tailTerms = Fma(tail, r, tail);
-  const double bound = 0x1.cp-61 + argError;
-  const double lowsUp = tailTerms + head * (bound - x.c);
-  const double lowsDown = tailTerms - head * (bound + x.c);
-  const double up = head + Fma(headR2, poly, Fma(head, x.r0, lowsUp));
-  const double down = head + Fma(headR2, poly, Fma(head, x.r0, lowsDown));
+  // 1/2 + r/6 + r^2 (1/24 + r/120)
+  const double poly = Fma(r2, Fma(r, kC5, kC4), Fma(r, kC3, 0.5));
+  const double tau = x.t->loByHi;
+  const double onePlusR = 1.0 + r;
+  const double bound = kExpFusedStageError + argError;
+  const double yUp = Fma(r2, poly, Fma(tau, onePlusR, x.r0 + (bound - x.c)));
+  const double yDown = Fma(r2, poly, Fma(tau, onePlusR, x.r0 - (bound + x.c)));
+  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + ScaleBits(x));
+  const double up = Fma(head, yUp, head);
+  const double down = Fma(head, yDown, head);
   if (up == down) [[likely]]
     return up;
   return ExpKernelAccurate(th, tl, argError);

@@ -4,12 +4,13 @@
 
 namespace corvane::cr {
 
-// 2^(j/128) = hi + lo to about 2^-106 relative; hi = splitHi + splitLo with
-// at most 26 significant bits each, so that hi * r splits into exact products.
+// 2^(j/256) = hi + lo to about 2^-106 relative; hi = splitHi + splitLo with
+// at most 26 significant bits each, so that hi * r splits into exact products;
+// loByHi = lo / hi, rounded, for kernels that scale by hi last.
 struct Exp2Entry {
-  double hi, lo, splitHi, splitLo;
+  double hi, lo, splitHi, splitLo, loByHi;
 };
-extern const Exp2Entry kExp2Table[128];
+extern const Exp2Entry kExp2Table[256];
 
 // For mantissas m in [1 + i/512, 1 + (i+1)/512) (halved from bin
 // kLogHalvingBin on): c ~ 1/m with 26 significant bits, so m * c - 1 is exact
@@ -21,9 +22,9 @@ struct LogEntry {
 constexpr int kLogHalvingBin = 212;
 extern const LogEntry kLogTable[512];
 
-extern const double kLn2By128Hi;  // 35 bits: k * kLn2By128Hi exact for |k| < 2^18
-extern const double kLn2By128Lo;
-extern const double k128ByLn2;
+extern const double kLn2By256Hi;  // 35 bits: k * kLn2By256Hi exact for |k| < 2^18
+extern const double kLn2By256Lo;
+extern const double k256ByLn2;
 extern const double kLn2Hi;  // 42 bits: e * kLn2Hi exact for |e| < 2^11
 extern const double kLn2Lo;
 
