@@ -198,9 +198,20 @@ template <bool kFused>
   return PowOutsideKernel(x, y);
 }
 
+template <bool kFused>
+[[gnu::always_inline]] inline double LogFirst(double x) {
+  if (x > 0 && x < kInfinity) [[likely]] {
+    const DoubleDouble v = LogKernel<kFused>(x);  // log 1 gives 0 exactly
+    if (const std::optional<double> r = Decided(v.hi, v.lo, std::fabs(v.hi) * kLogKernelError)) return *r;
+    return Accurate([x](int limbs) { return wide::Log(x, limbs); });
+  }
+  return LogOutsideKernel(x);
+}
+
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define CORVANE_CR_FUSED_KERNELS 1
 [[gnu::target("fma")]] double ExpFused(double x) { return ExpFirst<true>(x); }
+[[gnu::target("fma")]] double LogFused(double x) { return LogFirst<true>(x); }
 [[gnu::target("fma")]] double PowFused(double x, double y) { return PowFirst<true>(x, y); }
 #endif
 
@@ -230,12 +241,10 @@ double Exp(double x) {
 }
 
 double Log(double x) {
-  if (x > 0 && x < kInfinity) [[likely]] {
-    const DoubleDouble v = LogKernel(x);  // log 1 gives 0 exactly
-    if (const std::optional<double> r = Decided(v.hi, v.lo, std::fabs(v.hi) * kLogKernelError)) return *r;
-    return Accurate([x](int limbs) { return wide::Log(x, limbs); });
-  }
-  return LogOutsideKernel(x);
+#ifdef CORVANE_CR_FUSED_KERNELS
+  if (gFused) return LogFused(x);
+#endif
+  return LogFirst<false>(x);
 }
 
 double Pow(double x, double y) {
