@@ -5,7 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "res/resource.h"
+#include "model/gases.h"
+#include "res/dialogs.h"
 #include "text/number_text.h"
 
 namespace corvane::validation {
@@ -23,21 +24,16 @@ std::vector<std::string> SplitCommas(const std::string& line) {
 }  // namespace
 
 const std::array<FractionColumn, 15>& FractionColumns() {
-  static constexpr std::array<FractionColumn, 15> columns = {{{"methane", res::IDC_METHANE},
-                                                              {"ethane", res::IDC_ETHANE},
-                                                              {"propane", res::IDC_PROPANE},
-                                                              {"iso-butane", res::IDC_ISOBUTANE},
-                                                              {"n-butane", res::IDC_NBUTANE},
-                                                              {"iso-pentane", res::IDC_ISOPENTANE},
-                                                              {"n-pentane", res::IDC_NPENTANE},
-                                                              {"n-hexane", res::IDC_NHEXANE},
-                                                              {"n-heptane", res::IDC_NHEPTANE},
-                                                              {"carbon dioxide", res::IDC_CO2},
-                                                              {"hydrogen", res::IDC_HYDROGEN},
-                                                              {"hydrogen sulfide", res::IDC_H2S},
-                                                              {"helium", res::IDC_HELIUM},
-                                                              {"nitrogen", res::IDC_NITROGEN},
-                                                              {"oxygen", res::IDC_OXYGEN}}};
+  // The file's names, in entry order, each beside the edit of that gas.
+  static constexpr std::array<const char*, kGasCount> kFileNames = {
+      "methane",        "ethane",   "propane",          "iso-butane", "n-butane",
+      "iso-pentane",    "n-pentane", "n-hexane",        "n-heptane",  "carbon dioxide",
+      "hydrogen",       "hydrogen sulfide", "helium",   "nitrogen",   "oxygen"};
+  static constexpr std::array<FractionColumn, 15> columns = [] {
+    std::array<FractionColumn, 15> made{};
+    for (std::size_t i = 0; i < kGasCount; ++i) made[i] = {kFileNames[i], res::kGasEdits[i]};
+    return made;
+  }();
   return columns;
 }
 

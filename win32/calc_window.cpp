@@ -192,7 +192,7 @@ std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
   return AskMixtureFile(window_, kind);
 }
 
-void CalcWindow::ShowConstants(const std::array<std::string, 11>& texts) {
+void CalcWindow::ShowConstants(const BwrsConstantTexts& texts) {
   std::vector<ControlText> values;
   for (std::size_t row = 0; row < texts.size(); ++row) values.push_back({res::kConstantStatics[row], texts[row]});
   RunSmallDialog(instance_, window_, res::ConstantsDialog(), values);

@@ -27,7 +27,7 @@ class CalcWindow final : public DialogSurface {
   void SetChecked(int id, bool checked) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
-  void ShowConstants(const std::array<std::string, 11>& texts) override;
+  void ShowConstants(const BwrsConstantTexts& texts) override;
   void ShowAbout() override;
   void ShowHelp() override;
   void EndDialog(int result) override;
