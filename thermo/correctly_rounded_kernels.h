@@ -112,12 +112,15 @@ inline std::uint64_t ScaleBits(const ExpReduction& x) { return (x.kBits >> 8) <<
 // than 2^-79.
 inline double RoundingErrorOfR(const ExpReduction& x) { return (x.r0 - x.r) - x.c; }
 
-// 2^(k/256) = head + tail: the table entry scaled by 2^floor(k/256), the
-// head by adding to its exponent bits (normal results only).
+// The head of 2^(k/256): the table entry's hi scaled by 2^floor(k/256) by
+// adding to its exponent bits (normal results only).
+[[gnu::always_inline]] inline double ScaledHead(const ExpReduction& x) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + ScaleBits(x));
+}
+
+// 2^(k/256) = head + tail, both scaled.
 [[gnu::always_inline]] inline DoubleDouble ScaledEntry(const ExpReduction& x) {
-  const std::uint64_t scaleBits = ScaleBits(x);
-  return {std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + scaleBits),
-          x.t->lo * std::bit_cast<double>(scaleBits + (std::uint64_t{1023} << 52))};
+  return {ScaledHead(x), x.t->lo * std::bit_cast<double>(ScaleBits(x) + (std::uint64_t{1023} << 52))};
 }
 
 // The accurate kernel: r in two doubles, 2^(j/256) r as an exact Dekker
@@ -211,7 +214,7 @@ inline constexpr double kExpFusedStageError = 0x1.4p-61;
   const double bound = kExpFusedStageError + argError;
   const double yUp = Fma(r2, poly, Fma(tau, onePlusR, x.r0 + (bound - x.c)));
   const double yDown = Fma(r2, poly, Fma(tau, onePlusR, x.r0 - (bound + x.c)));
-  const double head = std::bit_cast<double>(std::bit_cast<std::uint64_t>(x.t->hi) + ScaleBits(x));
+  const double head = ScaledHead(x);
   const double up = Fma(head, yUp, head);
   const double down = Fma(head, yDown, head);
   if (up == down) [[likely]]
