@@ -12,14 +12,14 @@ void CCalcDlg::ShowResults() {
   surface_.SetText(res::IDC_SPECIFIC_VOLUME, FormatFixed(results.specVolume, 5));
   surface_.SetText(res::IDC_COMPRESSIBILITY, FormatFixed(results.zFactor, 5));
   surface_.SetText(res::IDC_MOLECULAR_WEIGHT, FormatFixed(results.molWeight, 2));
-  surface_.SetText(res::IDC_VISCOSITY, results.viscosity > 0.0 ? FormatFixed(results.viscosity, 4) : "No solution");
+  surface_.SetText(res::IDC_VISCOSITY, results.viscosity > 0.0 ? FormatFixed(results.viscosity, 4) : res::kNoSolutionText);
   surface_.SetText(res::IDC_POLYTROPIC_N,
-                   PolytropicExponentShown(results.polytropicN) ? FormatFixed(results.polytropicN, 4) : "No solution");
+                   PolytropicExponentShown(results.polytropicN) ? FormatFixed(results.polytropicN, 4) : res::kNoSolutionText);
   const bool bwrs = eosChoice == kEosBwrs;
-  surface_.SetText(res::IDC_ENTHALPY, bwrs ? FormatFixed(results.enthalpy, 2) : "BWRS only");
-  surface_.SetText(res::IDC_ENTHALPY_REF, bwrs ? FormatFixed(enthalpyReference, 2) : "BWRS only");
-  surface_.SetText(res::IDC_SPECIFIC_HEAT, bwrs ? FormatFixed(results.specificHeat, 4) : "BWRS only");
-  surface_.SetText(res::IDC_JOULE_THOMSON, bwrs ? FormatFixed(results.jouleThomson, 4) : "BWRS only");
+  surface_.SetText(res::IDC_ENTHALPY, bwrs ? FormatFixed(results.enthalpy, 2) : res::kBwrsOnlyText);
+  surface_.SetText(res::IDC_ENTHALPY_REF, bwrs ? FormatFixed(enthalpyReference, 2) : res::kBwrsOnlyText);
+  surface_.SetText(res::IDC_SPECIFIC_HEAT, bwrs ? FormatFixed(results.specificHeat, 4) : res::kBwrsOnlyText);
+  surface_.SetText(res::IDC_JOULE_THOMSON, bwrs ? FormatFixed(results.jouleThomson, 4) : res::kBwrsOnlyText);
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 
 #include "cli/control_names.h"
 #include "cli/csv_text.h"
+#include "res/dialogs.h"
 #include "res/resource.h"
 #include "text/number_text.h"
 
@@ -162,7 +163,7 @@ void BatchRowWorker::AppendResults(std::string& out) {
   for (std::size_t i = 0; i < std::size(kQuantities); ++i) {
     // A number only where the window shows one.
     const std::string shown = surface.GetText(res::kResultStatics[i]);
-    if (!shown.empty() && shown != "No solution" && shown != "BWRS only")
+    if (!shown.empty() && shown != res::kNoSolutionText && shown != res::kBwrsOnlyText)
       AppendShortest(out, FromWindowUnit(values[i], kQuantities[i], plan_.units));
     out.push_back(',');
   }

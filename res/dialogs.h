@@ -91,6 +91,11 @@ constexpr std::array<int, 10> kResultStatics = {
     IDC_VISCOSITY,     IDC_POLYTROPIC_N,    IDC_ENTHALPY,        IDC_ENTHALPY_REF,
     IDC_SPECIFIC_HEAT, IDC_JOULE_THOMSON};
 
+// What a result static shows in place of a number: no value from this run,
+// or a property only the BWRS equation gives.
+inline constexpr char kNoSolutionText[] = "No solution";
+inline constexpr char kBwrsOnlyText[] = "BWRS only";
+
 // The constants view's value statics, rows B0 .. gamma.
 constexpr std::array<int, 11> kConstantStatics = {
     IDC_CONST_B0,      IDC_CONST_A0,      IDC_CONST_C0,    IDC_CONST_D0,

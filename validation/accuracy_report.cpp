@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "res/dialogs.h"
 #include "res/resource.h"
 #include "text/number_text.h"
 #include "validation/deviation_stats.h"
@@ -61,7 +62,7 @@ Deviation EnthalpyChangeDeviation(const StateOutcome& o) {
 }
 
 Deviation ViscosityDeviation(const StateOutcome& o) {
-  if (!(o.bwrs.viscosity > 0)) return {true, std::nullopt, "No solution"};
+  if (!(o.bwrs.viscosity > 0)) return {true, std::nullopt, res::kNoSolutionText};
   return {true, Percent(o.bwrs.viscosity, o.state.roughViscosity), ""};
 }
 
