@@ -180,16 +180,12 @@ int main(int argc, char** argv) {
   auto* append = app.add_flag("--append", flags.append, "Append to the report file")->needs(report);
   auto* csvFlag = app.add_flag("--csv", csv, "Print the batch's header and row instead");
   auto* batchOption = app.add_option("--batch", batch, "CSV of states, one a row; - for standard input");
-  auto* outOption = app.add_option("--out", out, "Batch output CSV; - (the default) for standard output")->needs(batchOption);
-  auto* jobsOption = app.add_option("--jobs", jobs, "Batch workers (default: all cores)")
-                         ->check(CLI::Range(1u, 1024u))
-                         ->needs(batchOption);
+  app.add_option("--out", out, "Batch output CSV; - (the default) for standard output")->needs(batchOption);
+  app.add_option("--jobs", jobs, "Batch workers (default: all cores)")->check(CLI::Range(1u, 1024u))->needs(batchOption);
   app.add_option("--units", units, "us (default: psia, F, the window's units) or si")
       ->check(CLI::IsMember({"us", "si"}));
   csvFlag->excludes(report);
   for (CLI::Option* oneShot : {pressure, temperature, report, append, csvFlag}) batchOption->excludes(oneShot);
-  (void)outOption;
-  (void)jobsOption;
 
   try {
     app.parse(argc, argv);
