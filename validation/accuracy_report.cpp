@@ -57,7 +57,7 @@ Deviation JouleThomsonDeviation(const StateOutcome& o) {
 Deviation EnthalpyChangeDeviation(const StateOutcome& o) {
   if (o.state.enthalpyChange == 0) return {false, std::nullopt, ""};
   if (!o.bwrs.ok()) return {true, std::nullopt, o.bwrs.failure};
-  if (!o.bwrsLow.ok()) return {true, std::nullopt, "at 14.7 psia: " + o.bwrsLow.failure};
+  if (!o.bwrsLow.ok()) return {true, std::nullopt, "at " + std::string(kLowPressureText) + " psia: " + o.bwrsLow.failure};
   return {true, Percent(o.bwrs.enthalpy - o.bwrsLow.enthalpy, o.state.enthalpyChange), ""};
 }
 
