@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 

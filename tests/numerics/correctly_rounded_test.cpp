@@ -2,7 +2,7 @@
 // ranges the equations use and over the whole double range, special values,
 // pow's exact and halfway results, and arguments whose results lie next to a
 // midpoint between two doubles (found with find_hard_cases.cpp, or built so).
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 #include <gtest/gtest.h>
 #include <mpfr.h>
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "thermo/correctly_rounded_kernels.h"
+#include "crmath/correctly_rounded_kernels.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "bwrs_test_support.h"
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 namespace {

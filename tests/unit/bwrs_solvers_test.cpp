@@ -7,7 +7,7 @@
 #include "thermo/bwrs_equation.h"
 #include "thermo/bwrs_false_position.h"
 #include "thermo/bwrs_johnson_culver.h"
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 namespace {

@@ -8,7 +8,7 @@
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_false_position.h"
 #include "text/number_text.h"
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 namespace {

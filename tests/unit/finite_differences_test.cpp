@@ -1,5 +1,5 @@
 #include "thermo/finite_differences.h"
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 #include <gtest/gtest.h>
 

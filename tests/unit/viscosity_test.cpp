@@ -8,7 +8,7 @@
 #include "app/calc_dlg.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 namespace corvane {
 namespace {

@@ -1,5 +1,5 @@
 // Tables and constants of the fast paths of the correctly rounded exp and log
-// (thermo/correctly_rounded.cpp), generated once from 300-bit values.
+// (crmath/correctly_rounded.cpp), generated once from 300-bit values.
 #pragma once
 
 namespace corvane::cr {

@@ -1,4 +1,4 @@
-#include "thermo/wide_fixed_point.h"
+#include "crmath/wide_fixed_point.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "thermo/correctly_rounded_kernels.h"
+#include "crmath/correctly_rounded_kernels.h"
 
 namespace corvane::cr::wide {
 namespace {

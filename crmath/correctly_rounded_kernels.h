@@ -8,8 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "thermo/correctly_rounded_tables.h"
-#include "thermo/double_double.h"
+#include "crmath/correctly_rounded_tables.h"
+#include "crmath/double_double.h"
 
 namespace corvane::cr {
 

@@ -4,7 +4,7 @@
 // exp and log have no exact results but exp(0) and log(1), and their hardest
 // known arguments need under 2^-120, so the first wide try always decides.
 // pow's exact and halfway results are found apart, before the wide path.
-#include "thermo/correctly_rounded.h"
+#include "crmath/correctly_rounded.h"
 
 #include <algorithm>
 #include <bit>
@@ -13,8 +13,8 @@
 #include <limits>
 #include <optional>
 
-#include "thermo/correctly_rounded_kernels.h"
-#include "thermo/wide_fixed_point.h"
+#include "crmath/correctly_rounded_kernels.h"
+#include "crmath/wide_fixed_point.h"
 
 namespace corvane::cr {
 namespace {
