@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/csv_reader.h"
-#include "cli/fresh_calculator.h"
+#include "app/fresh_calculator.h"
 #include "cli/units.h"
 
 namespace corvane {

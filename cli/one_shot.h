@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/fresh_calculator.h"
+#include "app/fresh_calculator.h"
 #include "cli/units.h"
 
 namespace corvane {

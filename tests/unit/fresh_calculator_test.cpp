@@ -1,6 +1,6 @@
 // A run started from a copy of a pristine dialog must be exactly the first
 // run of a freshly started calculator, whatever ran on the copy before.
-#include "cli/fresh_calculator.h"
+#include "app/fresh_calculator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 // A calculator that starts every run as if the program had just started:
 // start-up state, the inputs typed as a user would type them, then Run.
 // The tables are formed once; each run starts from a copy of a dialog
-// initialised the same way, so no run depends on an earlier one.
+// initialised the same way, so no run depends on an earlier one. Any face
+// that runs the dialog's own handlers on states of its choosing (a batch
+// row, a comparison of the equations) runs them on one of these.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/fresh_calculator.h"
+#include "app/fresh_calculator.h"
 
 #include "res/resource.h"
 
