@@ -109,6 +109,7 @@ void CCalcDlg::OnCommand(int id) {
     case res::ID_HELP: OnHelp(); break;
     case res::ID_RUN: OnRun(); break;
     case res::ID_VIEW: ShowBwrsConstants(); break;
+    case res::ID_COMPARE: OnCompare(); break;
     case res::IDM_ABOUTBOX: OnAbout(); break;
     case res::IDOK:
     case res::IDCANCEL: surface_.EndDialog(id); break;

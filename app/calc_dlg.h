@@ -71,8 +71,14 @@ class CCalcDlg {
   void OnHelp();
   void OnAbout();
   void OnRun();
+  // The Compare view: the entered state by each equation of state and by
+  // GERG-2008, each on a fresh calculator, so nothing of this dialog changes.
+  void OnCompare();
 
   // The run and its inputs.
+  // Reads and checks the state and the composition as a Run does, with the
+  // same message boxes; true when a Run would go on to solve.
+  bool CheckRunInputs();
   void ReadStateConditions();
   void ReadComposition();
   void UpdateCompositionSum();

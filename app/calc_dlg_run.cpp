@@ -37,9 +37,7 @@ void CCalcDlg::OnRun() {
   results = RunResults{};
   enthalpyReference = 0.0;
 
-  if (!CheckStateConditions()) return;
-  ReadComposition();
-  if (compositionAccepted == 0) return;
+  if (!CheckRunInputs()) return;
 
   switch (SolveChosenEquation()) {
     case SolveOutcome::Stop: return;
@@ -49,6 +47,12 @@ void CCalcDlg::OnRun() {
   ComputeTickedProperties();
   ShowResults();
   WriteReportIfTicked();
+}
+
+bool CCalcDlg::CheckRunInputs() {
+  if (!CheckStateConditions()) return false;
+  ReadComposition();
+  return compositionAccepted != 0;
 }
 
 // The state from its edits, refused with a message outside the ranges.

@@ -19,12 +19,21 @@ void FreshCalculator::Type(HeadlessSurface& surface, const TypedInputs& inputs) 
   for (const auto& [id, checked] : inputs.checks) surface.SetChecked(id, checked);
 }
 
-void FreshCalculator::Run(const TypedInputs& inputs) {
+void FreshCalculator::Start(const TypedInputs& inputs) {
   surface_.Revert();
   surface_.messages.clear();
   dialog_.CopyStateFrom(pristine_);
   Type(surface_, inputs);
+}
+
+void FreshCalculator::Run(const TypedInputs& inputs) {
+  Start(inputs);
   dialog_.OnCommand(res::ID_RUN);
+}
+
+bool FreshCalculator::Accepts(const TypedInputs& inputs) {
+  Start(inputs);
+  return dialog_.CheckRunInputs();
 }
 
 }  // namespace corvane

@@ -38,6 +38,9 @@ class FreshCalculator {
   // Starts afresh, types `inputs` after the common ones, and runs. The
   // dialog and its surface then show what the window would.
   void Run(const TypedInputs& inputs);
+  // Starts afresh, types `inputs` and checks the state and composition as
+  // Run would, without solving; the surface holds the messages shown.
+  bool Accepts(const TypedInputs& inputs);
 
   const HeadlessSurface& surface() const { return surface_; }
   const CCalcDlg& dialog() const { return dialog_; }
@@ -45,6 +48,8 @@ class FreshCalculator {
 
  private:
   static void Type(HeadlessSurface& surface, const TypedInputs& inputs);
+  // The start-up state again, then `inputs` typed.
+  void Start(const TypedInputs& inputs);
 
   HeadlessSurface pristineSurface_;
   CCalcDlg pristine_;

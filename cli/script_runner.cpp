@@ -11,6 +11,7 @@
 #include "cli/shown_text.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
+#include "views/compare_text.h"
 
 namespace corvane {
 namespace {
@@ -30,6 +31,12 @@ class ScriptRunner {
       for (std::size_t i = 0; i < texts.size(); ++i)
         out_ << res::LabelBefore(res::ConstantsDialog(), res::kConstantStatics[i]) << texts[i] << '\n';
     };
+    surface_.onCompare = [this](const CompareView& view) {
+      out_ << CompareTableText(view);
+      for (const std::string& line : view.lines) out_ << "line: " << line << '\n';
+      out_ << ChartText(view.zChart);
+      if (view.envelopeChart) out_ << ChartText(*view.envelopeChart);
+    };
     dialog_.OnInitDialog();
   }
 
@@ -43,6 +50,7 @@ class ScriptRunner {
 
     if (command == "run") return Command(res::ID_RUN);
     if (command == "view") return Command(res::ID_VIEW);
+    if (command == "compare") return Command(res::ID_COMPARE);
     if (command == "reset") return Command(res::IDC_RESET);
     if (command == "show") return Show();
     if (command == "set") return Set(rest);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "model/bwrs_constant_texts.h"
+#include "model/compare_view.h"
 #include "res/messages.h"
 #include "text/number_text.h"
 
@@ -59,6 +60,9 @@ class DialogSurface {
 
   // The modal constants view: the texts of its eleven value statics, B0 .. gamma.
   virtual void ShowConstants(const BwrsConstantTexts& texts) = 0;
+
+  // The modal Compare view.
+  virtual void ShowCompare(const CompareView& view) = 0;
 
   virtual void ShowAbout() = 0;
   virtual void ShowHelp() = 0;

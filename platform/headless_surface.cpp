@@ -116,4 +116,9 @@ void HeadlessSurface::ShowConstants(const BwrsConstantTexts& texts) {
   if (onConstants) onConstants(texts);
 }
 
+void HeadlessSurface::ShowCompare(const CompareView& view) {
+  lastCompare = view;
+  if (onCompare) onCompare(view);
+}
+
 }  // namespace corvane

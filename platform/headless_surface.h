@@ -32,6 +32,7 @@ class HeadlessSurface : public DialogSurface {
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
   void ShowConstants(const BwrsConstantTexts& texts) override;
+  void ShowCompare(const CompareView& view) override;
   void ShowAbout() override { ++aboutShown; }
   void ShowHelp() override { ++helpShown; }
   void EndDialog(int result) override { endResult = result; }
@@ -47,9 +48,11 @@ class HeadlessSurface : public DialogSurface {
 
   std::function<void(const ShownMessage&)> onMessage;
   std::function<void(const BwrsConstantTexts&)> onConstants;
+  std::function<void(const CompareView&)> onCompare;
 
   std::vector<ShownMessage> messages;
   std::optional<BwrsConstantTexts> lastConstants;
+  std::optional<CompareView> lastCompare;
   int aboutShown = 0;
   int helpShown = 0;
   std::optional<int> endResult;

@@ -15,6 +15,7 @@
 
 #include "qt/about_dialog.h"
 #include "qt/app_icon.h"
+#include "qt/compare_dialog.h"
 #include "qt/constants_dialog.h"
 #include "qt/help_window.h"
 #include "qt/mixture_file_dialog.h"
@@ -163,6 +164,11 @@ std::optional<std::string> CalcWindow::AskMixtureFileName(FileDialogKind kind) {
 void CalcWindow::ShowConstants(const BwrsConstantTexts& texts) {
   ConstantsDialog view(this, texts);
   view.exec();
+}
+
+void CalcWindow::ShowCompare(const CompareView& view) {
+  CompareDialog compare(this, view);
+  compare.exec();
 }
 
 void CalcWindow::ShowAbout() {

@@ -35,6 +35,7 @@ class CalcWindow final : public QDialog, public DialogSurface {
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
   void ShowConstants(const BwrsConstantTexts& texts) override;
+  void ShowCompare(const CompareView& view) override;
   void ShowAbout() override;
   void ShowHelp() override;
   void EndDialog(int result) override;

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "qt/app_icon.h"
+#include "qt/chart_widget.h"
 
 namespace corvane::qt {
 namespace {
@@ -53,6 +54,8 @@ QWidget* CreateControl(const res::ControlResource& resource, QWidget* parent, co
       label->setPixmap(AppIcon().pixmap(side, side));
       return label;
     }
+    // An area the dialog's own code paints.
+    case res::ControlKind::Chart: return new ChartWidget(parent);
   }
   return new QWidget(parent);
 }

@@ -151,8 +151,88 @@ constexpr ControlResource kConstantsControls[] = {
     {IDC_CONST_GAMMA, K::Static, "", {56, ConstantsRowY(10), 94, 9}},
 };
 
+// Rows of the Compare view's table, 10 units apart; the method note row
+// holds three lines.
+constexpr int CompareRowY(int row) { return 16 + 10 * row; }
+constexpr int CompareColumnX(int column) { return 134 + 72 * column; }
+
+// Dialog 135: headings, then each row's label, values and unit; the lines
+// below the table; the two chart areas.
+constexpr ControlResource kCompareControls[] = {
+    {IDC_COMPARE_HEADING_FIRST + 0, K::Label, "BWRS, FP", {CompareColumnX(0), 4, 70, 8}},
+    {IDC_COMPARE_HEADING_FIRST + 1, K::Label, "PR, Newton", {CompareColumnX(1), 4, 70, 8}},
+    {IDC_COMPARE_HEADING_FIRST + 2, K::Label, "RKS, Newton", {CompareColumnX(2), 4, 70, 8}},
+    {IDC_COMPARE_HEADING_FIRST + 3, K::Label, "GERG-2008", {CompareColumnX(3), 4, 70, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 0, K::Label, "Compressibility Z", {4, CompareRowY(0), 128, 8}},
+    {CompareValueId(0, 0), K::Static, "", {CompareColumnX(0), CompareRowY(0), 70, 8}},
+    {CompareValueId(0, 1), K::Static, "", {CompareColumnX(1), CompareRowY(0), 70, 8}},
+    {CompareValueId(0, 2), K::Static, "", {CompareColumnX(2), CompareRowY(0), 70, 8}},
+    {CompareValueId(0, 3), K::Static, "", {CompareColumnX(3), CompareRowY(0), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 0, K::Label, "", {CompareColumnX(4), CompareRowY(0), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 1, K::Label, "Molar Density", {4, CompareRowY(1), 128, 8}},
+    {CompareValueId(1, 0), K::Static, "", {CompareColumnX(0), CompareRowY(1), 70, 8}},
+    {CompareValueId(1, 1), K::Static, "", {CompareColumnX(1), CompareRowY(1), 70, 8}},
+    {CompareValueId(1, 2), K::Static, "", {CompareColumnX(2), CompareRowY(1), 70, 8}},
+    {CompareValueId(1, 3), K::Static, "", {CompareColumnX(3), CompareRowY(1), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 1, K::Label, "lb mole/cubic ft", {CompareColumnX(4), CompareRowY(1), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 2, K::Label, "Specific volume", {4, CompareRowY(2), 128, 8}},
+    {CompareValueId(2, 0), K::Static, "", {CompareColumnX(0), CompareRowY(2), 70, 8}},
+    {CompareValueId(2, 1), K::Static, "", {CompareColumnX(1), CompareRowY(2), 70, 8}},
+    {CompareValueId(2, 2), K::Static, "", {CompareColumnX(2), CompareRowY(2), 70, 8}},
+    {CompareValueId(2, 3), K::Static, "", {CompareColumnX(3), CompareRowY(2), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 2, K::Label, "cubic ft/lbm", {CompareColumnX(4), CompareRowY(2), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 3, K::Label, "Molecular Weight", {4, CompareRowY(3), 128, 8}},
+    {CompareValueId(3, 0), K::Static, "", {CompareColumnX(0), CompareRowY(3), 70, 8}},
+    {CompareValueId(3, 1), K::Static, "", {CompareColumnX(1), CompareRowY(3), 70, 8}},
+    {CompareValueId(3, 2), K::Static, "", {CompareColumnX(2), CompareRowY(3), 70, 8}},
+    {CompareValueId(3, 3), K::Static, "", {CompareColumnX(3), CompareRowY(3), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 3, K::Label, "lbm/lb mole", {CompareColumnX(4), CompareRowY(3), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 4, K::Label, "Z deviation from GERG-2008", {4, CompareRowY(4), 128, 8}},
+    {CompareValueId(4, 0), K::Static, "", {CompareColumnX(0), CompareRowY(4), 70, 8}},
+    {CompareValueId(4, 1), K::Static, "", {CompareColumnX(1), CompareRowY(4), 70, 8}},
+    {CompareValueId(4, 2), K::Static, "", {CompareColumnX(2), CompareRowY(4), 70, 8}},
+    {CompareValueId(4, 3), K::Static, "", {CompareColumnX(3), CompareRowY(4), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 4, K::Label, "%", {CompareColumnX(4), CompareRowY(4), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 5, K::Label, "Specific Heat", {4, CompareRowY(5), 128, 8}},
+    {CompareValueId(5, 0), K::Static, "", {CompareColumnX(0), CompareRowY(5), 70, 8}},
+    {CompareValueId(5, 1), K::Static, "", {CompareColumnX(1), CompareRowY(5), 70, 8}},
+    {CompareValueId(5, 2), K::Static, "", {CompareColumnX(2), CompareRowY(5), 70, 8}},
+    {CompareValueId(5, 3), K::Static, "", {CompareColumnX(3), CompareRowY(5), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 5, K::Label, "BTU/lb/R", {CompareColumnX(4), CompareRowY(5), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 6, K::Label, "Joule-Thomson (cools if > 0)", {4, CompareRowY(6), 128, 8}},
+    {CompareValueId(6, 0), K::Static, "", {CompareColumnX(0), CompareRowY(6), 70, 8}},
+    {CompareValueId(6, 1), K::Static, "", {CompareColumnX(1), CompareRowY(6), 70, 8}},
+    {CompareValueId(6, 2), K::Static, "", {CompareColumnX(2), CompareRowY(6), 70, 8}},
+    {CompareValueId(6, 3), K::Static, "", {CompareColumnX(3), CompareRowY(6), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 6, K::Label, "deg R/psi", {CompareColumnX(4), CompareRowY(6), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 7, K::Label, "Speed of sound", {4, CompareRowY(7), 128, 8}},
+    {CompareValueId(7, 0), K::Static, "", {CompareColumnX(0), CompareRowY(7), 70, 8}},
+    {CompareValueId(7, 1), K::Static, "", {CompareColumnX(1), CompareRowY(7), 70, 8}},
+    {CompareValueId(7, 2), K::Static, "", {CompareColumnX(2), CompareRowY(7), 70, 8}},
+    {CompareValueId(7, 3), K::Static, "", {CompareColumnX(3), CompareRowY(7), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 7, K::Label, "ft/s", {CompareColumnX(4), CompareRowY(7), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 8, K::Label, "Isentropic exponent", {4, CompareRowY(8), 128, 8}},
+    {CompareValueId(8, 0), K::Static, "", {CompareColumnX(0), CompareRowY(8), 70, 8}},
+    {CompareValueId(8, 1), K::Static, "", {CompareColumnX(1), CompareRowY(8), 70, 8}},
+    {CompareValueId(8, 2), K::Static, "", {CompareColumnX(2), CompareRowY(8), 70, 8}},
+    {CompareValueId(8, 3), K::Static, "", {CompareColumnX(3), CompareRowY(8), 70, 8}},
+    {IDC_COMPARE_UNIT_FIRST + 8, K::Label, "", {CompareColumnX(4), CompareRowY(8), 92, 8}},
+    {IDC_COMPARE_LABEL_FIRST + 9, K::Label, "Method note", {4, CompareRowY(9), 128, 8}},
+    {CompareValueId(9, 0), K::Static, "", {CompareColumnX(0), CompareRowY(9), 70, 26}},
+    {CompareValueId(9, 1), K::Static, "", {CompareColumnX(1), CompareRowY(9), 70, 26}},
+    {CompareValueId(9, 2), K::Static, "", {CompareColumnX(2), CompareRowY(9), 70, 26}},
+    {CompareValueId(9, 3), K::Static, "", {CompareColumnX(3), CompareRowY(9), 70, 26}},
+    {IDC_COMPARE_UNIT_FIRST + 9, K::Label, "", {CompareColumnX(4), CompareRowY(9), 92, 8}},
+    {IDC_COMPARE_LINE_FIRST + 0, K::Static, "", {4, 134, 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 1, K::Static, "", {4, 143, 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 2, K::Static, "", {4, 152, 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 3, K::Static, "", {4, 161, 512, 8}},
+    {IDC_COMPARE_Z_CHART, K::Chart, "", {4, 172, 254, 124}},
+    {IDC_COMPARE_ENVELOPE_CHART, K::Chart, "", {262, 172, 254, 124}},
+};
+
 constexpr MenuItemResource kCalculatorMenu[] = {
-    {"&Help", ID_HELP}, {"&Run", ID_RUN}, {"&View", ID_VIEW}, {"&About", IDM_ABOUTBOX}, {"&Exit", IDCANCEL},
+    {"&Help", ID_HELP}, {"&Run", ID_RUN}, {"&View", ID_VIEW}, {"&Compare", ID_COMPARE}, {"&About", IDM_ABOUTBOX}, {"&Exit", IDCANCEL},
 };
 
 constexpr TextColour kTextColours[] = {
@@ -173,12 +253,15 @@ constexpr DialogResource kCalculatorDialog{
 constexpr DialogResource kAboutDialog{IDD_ABOUTBOX, "About Corvane", "MS Sans Serif", 8, 217, 55, kAboutControls};
 constexpr DialogResource kConstantsDialog{IDD_CONSTANTS, "View BWRS Constants", "MS Sans Serif", 8, 167, 191,
                                       kConstantsControls};
+constexpr DialogResource kCompareDialog{IDD_COMPARE, "Compare Equations of State", "MS Sans Serif", 8, 520, 300,
+                                    kCompareControls};
 
 }  // namespace
 
 const DialogResource& CalculatorDialog() { return kCalculatorDialog; }
 const DialogResource& AboutDialog() { return kAboutDialog; }
 const DialogResource& ConstantsDialog() { return kConstantsDialog; }
+const DialogResource& CompareDialog() { return kCompareDialog; }
 std::span<const MenuItemResource> CalculatorMenu() { return kCalculatorMenu; }
 std::string_view AboutMenuString() { return "&About Corvane..."; }
 std::span<const TextColour> TextColours() { return kTextColours; }

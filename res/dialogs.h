@@ -12,7 +12,8 @@
 
 namespace corvane::res {
 
-enum class ControlKind { GroupBox, Label, Static, Edit, RadioButton, CheckBox, PushButton, Icon };
+// Chart: an area a window paints a chart into (model/chart.h).
+enum class ControlKind { GroupBox, Label, Static, Edit, RadioButton, CheckBox, PushButton, Icon, Chart };
 enum class TextAlign { Left, Right };
 
 // A rectangle in dialog units: left, top, width, height.
@@ -59,8 +60,9 @@ struct TextColour {
 const DialogResource& CalculatorDialog();  // dialog 102
 const DialogResource& AboutDialog();       // dialog 100
 const DialogResource& ConstantsDialog();   // dialog 134
+const DialogResource& CompareDialog();     // dialog 135
 
-// Menu 133: a flat bar of five commands.
+// Menu 133: a flat bar of six commands.
 std::span<const MenuItemResource> CalculatorMenu();
 
 // String 101.

@@ -11,6 +11,7 @@ constexpr int IDD_CALC_DIALOG = 102;
 constexpr int IDR_MAINFRAME = 132;  // the application icon
 constexpr int IDR_CALC_MENU = 133;
 constexpr int IDD_CONSTANTS = 134;
+constexpr int IDD_COMPARE = 135;
 
 // Commands of the menu bar and the dialog.
 constexpr int IDOK = 1;
@@ -19,6 +20,7 @@ constexpr int ID_HELP = 9;
 constexpr int IDM_ABOUTBOX = 16;
 constexpr int ID_VIEW = 32780;
 constexpr int ID_RUN = 32782;
+constexpr int ID_COMPARE = 32783;
 
 // State conditions.
 constexpr int IDC_TEMPERATURE = 1011;
@@ -103,6 +105,21 @@ constexpr int IDC_CONST_SMALL_D = 1048;
 constexpr int IDC_CONST_ALPHA = 1049;
 constexpr int IDC_CONST_SMALL_C = 1050;
 constexpr int IDC_CONST_GAMMA = 1051;
+
+// Compare view (dialog 135): the table's column headings, then per row its
+// label, one value static per column and its unit; the lines below the
+// table; the two chart areas.
+constexpr int kCompareRowCount = 10;
+constexpr int kCompareLineCount = 4;
+constexpr int IDC_COMPARE_HEADING_FIRST = 1100;  // columns 0..3
+constexpr int IDC_COMPARE_LABEL_FIRST = 1110;    // rows 0..9
+constexpr int IDC_COMPARE_VALUE_FIRST = 1120;    // + 4 row + column
+constexpr int IDC_COMPARE_UNIT_FIRST = 1160;     // rows 0..9
+constexpr int IDC_COMPARE_LINE_FIRST = 1170;     // lines 0..3
+constexpr int IDC_COMPARE_Z_CHART = 1180;
+constexpr int IDC_COMPARE_ENVELOPE_CHART = 1181;
+constexpr int CompareValueId(int row, int column) { return IDC_COMPARE_VALUE_FIRST + 4 * row + column; }
+static_assert(CompareValueId(kCompareRowCount - 1, 3) < IDC_COMPARE_UNIT_FIRST);
 
 // Controls that no handler addresses (labels, group boxes).
 constexpr int IDC_STATIC = -1;

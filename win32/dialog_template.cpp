@@ -15,7 +15,8 @@ WORD ClassAtom(res::ControlKind kind) {
     case res::ControlKind::Edit: return kEditClass;
     case res::ControlKind::Label:
     case res::ControlKind::Static:
-    case res::ControlKind::Icon: return kStaticClass;
+    case res::ControlKind::Icon:
+    case res::ControlKind::Chart: return kStaticClass;
     default: return kButtonClass;
   }
 }
@@ -37,6 +38,8 @@ DWORD ControlStyle(const res::ControlResource& control, bool startsGroup) {
     case res::ControlKind::Label:
     case res::ControlKind::Static: return style | SS_NOPREFIX | StaticAlignment(control.align);
     case res::ControlKind::Icon: return style | SS_ICON;
+    // An area the dialog's own code paints.
+    case res::ControlKind::Chart: return style | SS_LEFT;
     case res::ControlKind::Edit: return style | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT;
     case res::ControlKind::RadioButton: return style | WS_TABSTOP | BS_AUTORADIOBUTTON;
     case res::ControlKind::CheckBox: return style | WS_TABSTOP | BS_AUTOCHECKBOX;

@@ -1,0 +1,37 @@
+// What the Compare view shows: the three equations of state and GERG-2008
+// side by side for the entered state, the lines that say how far to trust
+// them, and the chart of Z against pressure. The core forms it; a window
+// puts each text into the static the resource table names and paints the
+// charts; corvane-cli prints it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/chart.h"
+
+namespace corvane {
+
+// The table's columns, left to right.
+enum class CompareColumn : std::size_t { Bwrs, PengRobinson, RedlichKwongSoave, Gerg2008 };
+constexpr std::size_t kCompareColumnCount = 4;
+
+struct CompareRow {
+  std::string label;
+  std::array<std::string, kCompareColumnCount> values;  // "" where the column has no value
+  std::string unit;
+};
+
+struct CompareView {
+  std::array<std::string, kCompareColumnCount> headings;
+  std::vector<CompareRow> rows;    // the resource table's rows, in order
+  std::vector<std::string> lines;  // below the table, at most kCompareLineCount
+  ChartContent zChart;             // Z against pressure at the entered temperature
+  // The phase envelope, when it has been computed.
+  std::optional<ChartContent> envelopeChart;
+};
+
+}  // namespace corvane
