@@ -150,7 +150,10 @@ ChartDrawing DrawChart(const ChartContent& chart, const ChartCanvas& canvas) {
   ChartDrawing d;
   d.plotLeft = static_cast<int>(LongestLabel(chart.y) + 1) * cw + tick;
   d.plotTop = chart.title.empty() ? 2 * lh : 3 * lh;
-  d.plotRight = canvas.width - (longestName > 0 ? static_cast<int>(longestName + 5) * cw : 2 * cw);
+  // The legend's room: its sample line and the longest name, whose letters
+  // may run wider than the average character.
+  const int legendWidth = static_cast<int>((longestName * 3 + 1) / 2 + 6) * cw;
+  d.plotRight = canvas.width - (longestName > 0 ? legendWidth : 2 * cw);
   d.plotBottom = canvas.height - 2 * lh - tick - 2;
   if (d.plotRight <= d.plotLeft + 1) d.plotRight = d.plotLeft + 2;
   if (d.plotBottom <= d.plotTop + 1) d.plotBottom = d.plotTop + 2;

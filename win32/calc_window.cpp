@@ -1,6 +1,7 @@
 #include "win32/calc_window.h"
 
 #include "text/wide_text.h"
+#include "win32/compare_dialog.h"
 #include "win32/dialog_template.h"
 #include "win32/help_page.h"
 #include "win32/mixture_file_dialog.h"
@@ -198,15 +199,7 @@ void CalcWindow::ShowConstants(const BwrsConstantTexts& texts) {
   RunSmallDialog(instance_, window_, res::ConstantsDialog(), values);
 }
 
-void CalcWindow::ShowCompare(const CompareView& view) {
-  std::vector<ControlText> values;
-  for (std::size_t row = 0; row < view.rows.size() && row < static_cast<std::size_t>(res::kCompareRowCount); ++row)
-    for (std::size_t column = 0; column < kCompareColumnCount; ++column)
-      values.push_back({res::CompareValueId(static_cast<int>(row), static_cast<int>(column)), view.rows[row].values[column]});
-  for (std::size_t line = 0; line < view.lines.size() && line < static_cast<std::size_t>(res::kCompareLineCount); ++line)
-    values.push_back({res::IDC_COMPARE_LINE_FIRST + static_cast<int>(line), view.lines[line]});
-  RunSmallDialog(instance_, window_, res::CompareDialog(), values);
-}
+void CalcWindow::ShowCompare(const CompareView& view) { RunCompareDialog(instance_, window_, view); }
 
 void CalcWindow::ShowAbout() { RunSmallDialog(instance_, window_, res::AboutDialog(), {}); }
 

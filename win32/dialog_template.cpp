@@ -39,7 +39,7 @@ DWORD ControlStyle(const res::ControlResource& control, bool startsGroup) {
     case res::ControlKind::Static: return style | SS_NOPREFIX | StaticAlignment(control.align);
     case res::ControlKind::Icon: return style | SS_ICON;
     // An area the dialog's own code paints.
-    case res::ControlKind::Chart: return style | SS_LEFT;
+    case res::ControlKind::Chart: return style | SS_OWNERDRAW;
     case res::ControlKind::Edit: return style | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT;
     case res::ControlKind::RadioButton: return style | WS_TABSTOP | BS_AUTORADIOBUTTON;
     case res::ControlKind::CheckBox: return style | WS_TABSTOP | BS_AUTOCHECKBOX;

@@ -167,7 +167,7 @@ class CalcWindowTest : public QObject {
     // The flat menu bar, in order, and no push button that Enter would press.
     QStringList menu;
     for (const MenuItemResource& item : CalculatorMenu()) menu << window_->MenuAction(item.commandId)->text();
-    QCOMPARE(menu, (QStringList{"&Help", "&Run", "&View", "&About", "&Exit"}));
+    QCOMPARE(menu, (QStringList{"&Help", "&Run", "&View", "&Compare", "&About", "&Exit"}));
     for (int id : {IDC_RESET, IDC_SAVE, IDC_RECALL}) {
       auto* button = qobject_cast<QPushButton*>(W(id));
       QVERIFY(!button->isDefault() && !button->autoDefault());
