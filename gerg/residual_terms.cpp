@@ -1,0 +1,211 @@
+#include "gerg/residual_terms.h"
+
+#include <stdexcept>
+
+#include "crmath/correctly_rounded.h"
+
+namespace corvane::gerg {
+
+ResidualWeights MixtureWeights(const Composition& x) {
+  ResidualWeights w;
+  w.pure = x;
+  for (std::size_t k = 0; k < kPairCount; ++k) {
+    const BinaryParameters& b = kBinaries[k];
+    if (b.departure != 0) w.pair[k] = x[Index(b.i)] * x[Index(b.j)] * b.F;
+  }
+  return w;
+}
+
+namespace {
+
+const DepartureFunction& DepartureFunctionNumbered(int number) {
+  for (const DepartureFunction& f : kDepartureFunctions)
+    if (f.number == number) return f;
+  throw std::logic_error("GERG-2008: a pair names a departure function the table does not hold");
+}
+
+}  // namespace
+
+ResidualTerms::ResidualTerms(const ResidualWeights& weights) {
+  for (std::size_t i = 0; i < kComponentCount; ++i) {
+    if (weights.pure[i] == 0.0) continue;
+    const ComponentParameters& c = kComponents[i];
+    const int count = c.polynomialTerms + c.exponentialTerms;
+    for (int k = 0; k < count; ++k) {
+      const PureFluidTerm& term = c.terms[static_cast<std::size_t>(k)];
+      DeltaFactor factor;
+      if (term.c != 0) {
+        factor.kind = DeltaFactor::kPowerOfDelta;
+        factor.c = term.c;
+      }
+      Add(factor, term.d, term.t, weights.pure[i] * term.n);
+    }
+  }
+  for (std::size_t p = 0; p < kPairCount; ++p) {
+    if (weights.pair[p] == 0.0 || kBinaries[p].departure == 0) continue;
+    const DepartureFunction& f = DepartureFunctionNumbered(kBinaries[p].departure);
+    const int count = f.polynomialTerms + f.exponentialTerms;
+    for (int k = 0; k < count; ++k) {
+      const DepartureTerm& term = f.terms[static_cast<std::size_t>(k)];
+      DeltaFactor factor;
+      if (k >= f.polynomialTerms) factor = {DeltaFactor::kGaussian, 0, term.eta, term.epsilon, term.beta, term.gamma};
+      Add(factor, term.d, term.t, weights.pair[p] * term.n);
+    }
+  }
+}
+
+void ResidualTerms::Add(const DeltaFactor& factor, int d, double t, double n) {
+  if (d < 0 || d > kHighestD) throw std::length_error("GERG-2008: a term's power of delta is out of range");
+  const std::size_t slot = FindOrAddSlot(factor, d);
+  const std::size_t exponent = FindOrAddExponent(t);
+  for (std::size_t k = 0; k < termCount_; ++k) {
+    if (terms_[k].slot == slot && terms_[k].exponent == exponent) {
+      terms_[k].n += n;
+      return;
+    }
+  }
+  if (termCount_ == kMostTerms) throw std::length_error("GERG-2008: more residual terms than room for them");
+  terms_[termCount_++] = {slot, exponent, n};
+  if (d > highestD_) highestD_ = d;
+}
+
+std::size_t ResidualTerms::FindOrAddExponent(double t) {
+  for (std::size_t k = 0; k < exponentCount_; ++k)
+    if (exponents_[k] == t) return k;
+  if (exponentCount_ == kMostExponents) throw std::length_error("GERG-2008: more exponents than room for them");
+  exponents_[exponentCount_] = t;
+  return exponentCount_++;
+}
+
+// Slots stay contiguous per group: a new slot of an existing group is
+// inserted after that group's last slot, and later slots move up.
+std::size_t ResidualTerms::FindOrAddSlot(const DeltaFactor& factor, int d) {
+  std::size_t g = 0;
+  while (g < groupCount_ && !(groups_[g].factor == factor)) ++g;
+  if (g == groupCount_) {
+    if (groupCount_ == kMostGroups) throw std::length_error("GERG-2008: more term groups than room for them");
+    groups_[groupCount_++] = {factor, slotCount_, 0};
+  }
+  Group& group = groups_[g];
+  for (std::size_t s = group.firstSlot; s < group.firstSlot + group.slotCount; ++s)
+    if (slots_[s].d == d) return s;
+  if (slotCount_ == kMostSlots) throw std::length_error("GERG-2008: more term slots than room for them");
+  const std::size_t inserted = group.firstSlot + group.slotCount;
+  for (std::size_t s = slotCount_; s > inserted; --s) slots_[s] = slots_[s - 1];
+  slots_[inserted] = {d};
+  ++slotCount_;
+  ++group.slotCount;
+  for (std::size_t other = g + 1; other < groupCount_; ++other) ++groups_[other].firstSlot;
+  for (std::size_t k = 0; k < termCount_; ++k)
+    if (terms_[k].slot >= inserted) ++terms_[k].slot;
+  return inserted;
+}
+
+ResidualIsotherm::ResidualIsotherm(const ResidualTerms& terms, double tau) : terms_(&terms), tau_(tau) {
+  std::array<double, ResidualTerms::kMostExponents> power{};
+  const double logTau = cr::Log(tau);
+  for (std::size_t k = 0; k < terms.ExponentCount(); ++k) power[k] = cr::Exp(terms.Exponent(k) * logTau);
+  for (std::size_t k = 0; k < terms.TermCount(); ++k) {
+    const ResidualTerms::Term& term = terms.TermAt(k);
+    const double t = terms.Exponent(term.exponent);
+    const double nTau = term.n * power[term.exponent];
+    SlotSums& s = sums_[term.slot];
+    s.a += nTau;
+    s.b += nTau * t;
+    s.c += nTau * t * (t - 1.0);
+  }
+}
+
+// For a slot with factor exp(phi) and power d, f = delta^d exp(phi) and
+// q = d ln f / d delta = d / delta + phi'; with
+//   p1 = delta q = d + delta phi',
+//   p2 = delta^2 q' = -d + delta^2 phi'',
+//   p3 = delta^3 q'' = 2 d + delta^3 phi''',
+// the scaled derivatives are
+//   delta f' = f p1,  delta^2 f'' = f (p1^2 + p2),  delta^3 f''' = f (p1^3 + 3 p1 p2 + p3).
+// phi = -delta^c:  delta phi' = -c delta^c, delta^2 phi'' = -c (c - 1) delta^c,
+//                  delta^3 phi''' = -c (c - 1) (c - 2) delta^c.
+// phi = -eta (delta - epsilon)^2 - beta (delta - gamma):
+//                  delta phi' = -delta (2 eta (delta - epsilon) + beta),
+//                  delta^2 phi'' = -2 eta delta^2, delta^3 phi''' = 0.
+template <bool kAll>
+void ResidualIsotherm::Evaluate(double delta, ResidualDerivatives& out) const {
+  const ResidualTerms& terms = *terms_;
+  std::array<double, ResidualTerms::kHighestD + 1> power{};
+  power[0] = 1.0;
+  for (int k = 1; k <= terms.HighestD(); ++k) power[k] = power[k - 1] * delta;
+  for (std::size_t g = 0; g < terms.GroupCount(); ++g) {
+    const ResidualTerms::Group& group = terms.GroupAt(g);
+    const DeltaFactor& factor = group.factor;
+    double e = 1.0, phi1 = 0.0, phi2 = 0.0, phi3 = 0.0;
+    if (factor.kind == DeltaFactor::kPowerOfDelta) {
+      const double c = factor.c;
+      const double deltaC = power[factor.c];
+      e = cr::Exp(-deltaC);
+      phi1 = -c * deltaC;
+      phi2 = phi1 * (c - 1.0);
+      phi3 = phi2 * (c - 2.0);
+    } else if (factor.kind == DeltaFactor::kGaussian) {
+      const double u = delta - factor.epsilon;
+      e = cr::Exp(-factor.eta * u * u - factor.beta * (delta - factor.gamma));
+      phi1 = -delta * (2.0 * factor.eta * u + factor.beta);
+      phi2 = -2.0 * factor.eta * delta * delta;
+    }
+    for (std::size_t s = group.firstSlot; s < group.firstSlot + group.slotCount; ++s) {
+      const int d = terms.SlotAt(s).d;
+      const double f = power[d] * e;
+      const double p1 = d + phi1;
+      const double p2 = phi2 - d;
+      const double p3 = phi3 + 2.0 * d;
+      const double m2 = p1 * p1 + p2;
+      const double m3 = p1 * (p1 * p1 + 3.0 * p2) + p3;
+      const SlotSums& sum = sums_[s];
+      const double af = sum.a * f;
+      out.delta_d += af * p1;
+      out.delta2_dd += af * m2;
+      out.delta3_ddd += af * m3;
+      if constexpr (kAll) {
+        const double bf = sum.b * f;
+        out.value += af;
+        out.tau_t += bf;
+        out.tau2_tt += sum.c * f;
+        out.deltaTau_dt += bf * p1;
+        out.delta2Tau_ddt += bf * m2;
+      }
+    }
+  }
+}
+
+ResidualDerivatives ResidualIsotherm::At(double delta) const {
+  ResidualDerivatives out;
+  Evaluate<true>(delta, out);
+  return out;
+}
+
+DensityDerivatives ResidualIsotherm::DensityDerivativesAt(double delta) const {
+  ResidualDerivatives out;
+  Evaluate<false>(delta, out);
+  return {out.delta_d, out.delta2_dd, out.delta3_ddd};
+}
+
+// Only the slots with d = 1 keep a derivative at delta = 0, where
+// delta^0 exp(phi(0)) is 1 for a power of delta and exp(-eta epsilon^2 +
+// beta gamma) for a Gaussian.
+double ResidualIsotherm::DeltaDerivativeAtZero() const {
+  const ResidualTerms& terms = *terms_;
+  double sum = 0.0;
+  for (std::size_t g = 0; g < terms.GroupCount(); ++g) {
+    const ResidualTerms::Group& group = terms.GroupAt(g);
+    const DeltaFactor& factor = group.factor;
+    for (std::size_t s = group.firstSlot; s < group.firstSlot + group.slotCount; ++s) {
+      if (terms.SlotAt(s).d != 1) continue;
+      double e = 1.0;
+      if (factor.kind == DeltaFactor::kGaussian)
+        e = cr::Exp(-factor.eta * factor.epsilon * factor.epsilon + factor.beta * factor.gamma);
+      sum += sums_[s].a * e;
+    }
+  }
+  return sum;
+}
+
+}  // namespace corvane::gerg
