@@ -105,14 +105,14 @@ ResidualIsotherm::ResidualIsotherm(const ResidualTerms& terms, double tau) : ter
   std::array<double, ResidualTerms::kMostExponents> power{};
   const double logTau = cr::Log(tau);
   for (std::size_t k = 0; k < terms.ExponentCount(); ++k) power[k] = cr::Exp(terms.Exponent(k) * logTau);
+  for (std::size_t s = 0; s < terms.SlotCount(); ++s) d_[s] = terms.SlotAt(s).d;
   for (std::size_t k = 0; k < terms.TermCount(); ++k) {
     const ResidualTerms::Term& term = terms.TermAt(k);
     const double t = terms.Exponent(term.exponent);
     const double nTau = term.n * power[term.exponent];
-    SlotSums& s = sums_[term.slot];
-    s.a += nTau;
-    s.b += nTau * t;
-    s.c += nTau * t * (t - 1.0);
+    a_[term.slot] += nTau;
+    b_[term.slot] += nTau * t;
+    c_[term.slot] += nTau * t * (t - 1.0);
   }
 }
 
@@ -134,41 +134,52 @@ void ResidualIsotherm::Evaluate(double delta, ResidualDerivatives& out) const {
   std::array<double, ResidualTerms::kHighestD + 1> power{};
   power[0] = 1.0;
   for (int k = 1; k <= terms.HighestD(); ++k) power[k] = power[k - 1] * delta;
-  for (std::size_t g = 0; g < terms.GroupCount(); ++g) {
-    const ResidualTerms::Group& group = terms.GroupAt(g);
-    const DeltaFactor& factor = group.factor;
+  // The groups' factors first, each independent of the others.
+  struct Factor {
     double e = 1.0, phi1 = 0.0, phi2 = 0.0, phi3 = 0.0;
+  };
+  std::array<Factor, ResidualTerms::kMostGroups> factors;
+  for (std::size_t g = 0; g < terms.GroupCount(); ++g) {
+    const DeltaFactor& factor = terms.GroupAt(g).factor;
+    Factor& f = factors[g];
     if (factor.kind == DeltaFactor::kPowerOfDelta) {
       const double c = factor.c;
       const double deltaC = power[factor.c];
-      e = cr::Exp(-deltaC);
-      phi1 = -c * deltaC;
-      phi2 = phi1 * (c - 1.0);
-      phi3 = phi2 * (c - 2.0);
+      f.e = cr::Exp(-deltaC);
+      f.phi1 = -c * deltaC;
+      f.phi2 = f.phi1 * (c - 1.0);
+      f.phi3 = f.phi2 * (c - 2.0);
     } else if (factor.kind == DeltaFactor::kGaussian) {
       const double u = delta - factor.epsilon;
-      e = cr::Exp(-factor.eta * u * u - factor.beta * (delta - factor.gamma));
-      phi1 = -delta * (2.0 * factor.eta * u + factor.beta);
-      phi2 = -2.0 * factor.eta * delta * delta;
+      f.e = cr::Exp(-factor.eta * u * u - factor.beta * (delta - factor.gamma));
+      f.phi1 = -delta * (2.0 * factor.eta * u + factor.beta);
+      f.phi2 = -2.0 * factor.eta * delta * delta;
+      f.phi3 = 0.0;
+    } else {
+      f = Factor{};
     }
-    for (std::size_t s = group.firstSlot; s < group.firstSlot + group.slotCount; ++s) {
-      const int d = terms.SlotAt(s).d;
-      const double f = power[d] * e;
-      const double p1 = d + phi1;
-      const double p2 = phi2 - d;
-      const double p3 = phi3 + 2.0 * d;
+  }
+  for (std::size_t g = 0; g < terms.GroupCount(); ++g) {
+    const ResidualTerms::Group& group = terms.GroupAt(g);
+    const Factor& f = factors[g];
+    const std::size_t end = group.firstSlot + group.slotCount;
+    for (std::size_t s = group.firstSlot; s < end; ++s) {
+      const double d = d_[s];
+      const double value = power[terms.SlotAt(s).d] * f.e;
+      const double p1 = d + f.phi1;
+      const double p2 = f.phi2 - d;
+      const double p3 = f.phi3 + 2.0 * d;
       const double m2 = p1 * p1 + p2;
       const double m3 = p1 * (p1 * p1 + 3.0 * p2) + p3;
-      const SlotSums& sum = sums_[s];
-      const double af = sum.a * f;
+      const double af = a_[s] * value;
       out.delta_d += af * p1;
       out.delta2_dd += af * m2;
       out.delta3_ddd += af * m3;
       if constexpr (kAll) {
-        const double bf = sum.b * f;
+        const double bf = b_[s] * value;
         out.value += af;
         out.tau_t += bf;
-        out.tau2_tt += sum.c * f;
+        out.tau2_tt += c_[s] * value;
         out.deltaTau_dt += bf * p1;
         out.delta2Tau_ddt += bf * m2;
       }
@@ -202,7 +213,7 @@ double ResidualIsotherm::DeltaDerivativeAtZero() const {
       double e = 1.0;
       if (factor.kind == DeltaFactor::kGaussian)
         e = cr::Exp(-factor.eta * factor.epsilon * factor.epsilon + factor.beta * factor.gamma);
-      sum += sums_[s].a * e;
+      sum += a_[s] * e;
     }
   }
   return sum;

@@ -142,10 +142,11 @@ class ResidualIsotherm {
 
   const ResidualTerms* terms_;
   double tau_;
-  struct SlotSums {
-    double a = 0, b = 0, c = 0;  // sum n tau^t (1, t, t (t - 1))
-  };
-  std::array<SlotSums, ResidualTerms::kMostSlots> sums_{};
+  // Per slot: d, and sum n tau^t times 1, t and t (t - 1).
+  std::array<double, ResidualTerms::kMostSlots> d_{};
+  std::array<double, ResidualTerms::kMostSlots> a_{};
+  std::array<double, ResidualTerms::kMostSlots> b_{};
+  std::array<double, ResidualTerms::kMostSlots> c_{};
 };
 
 }  // namespace corvane::gerg
