@@ -8,9 +8,10 @@ namespace corvane::gerg {
 
 static_assert(kGasConstant == 8.314472 && kIdealGasGasConstant == 8.31451);
 
+const Gerg2008Parameters kGerg2008 = {
 // name, M g/mol, Tc K, rhoc mol/L, polynomial and exponential term counts,
 // terms {n, d, t, c}, ideal-gas a1..a7, theta4..theta7 K.
-const std::array<ComponentParameters, kComponentCount> kComponents = {{
+{{
     {"methane", 16.04246, 190.564, 10.139342719, 6, 18,
      {{
          {0.57335704239162, 1, 0.125, 0},
@@ -420,10 +421,9 @@ const std::array<ComponentParameters, kComponentCount> kComponents = {{
      }},
      {10.04639507, -745.375, 2.5, 0.0, 0.0, 0.0, 0.0},
      {0.0, 0.0, 0.0, 0.0}},
-}};
-
+}},
 // i, j, beta_v, gamma_v, beta_T, gamma_T, F, departure function (0: none).
-const std::array<BinaryParameters, kPairCount> kBinaries = {{
+{{
     {Component::Methane, Component::Nitrogen, 0.998721377, 1.013950311, 0.99809883, 0.979273013, 1.0, 3},
     {Component::Methane, Component::CarbonDioxide, 0.999518072, 1.002806594, 1.02262449, 0.975665369, 1.0, 4},
     {Component::Methane, Component::Ethane, 0.997547866, 1.006617867, 0.996336508, 1.049707697, 1.0, 1},
@@ -634,11 +634,10 @@ const std::array<BinaryParameters, kPairCount> kBinaries = {{
     {Component::HydrogenSulfide, Component::Helium, 1.0, 1.0, 1.0, 1.0, 0.0, 0},
     {Component::HydrogenSulfide, Component::Argon, 1.0, 1.0, 1.0, 1.0, 0.0, 0},
     {Component::Helium, Component::Argon, 1.0, 1.0, 1.0, 1.0, 0.0, 0},
-}};
-
+}},
 // number, polynomial and exponential term counts,
 // terms {n, d, t, eta, epsilon, beta, gamma}.
-const std::array<DepartureFunction, kDepartureFunctionCount> kDepartureFunctions = {{
+{{
     {1, 2, 10, {{
         {-0.00080926050298746, 3, 0.65, 0, 0, 0, 0},
         {-0.00075381925080059, 4, 1.55, 0, 0, 0, 0},
@@ -717,6 +716,7 @@ const std::array<DepartureFunction, kDepartureFunctionCount> kDepartureFunctions
         {0.11836314681968, 4, 0.7, 0, 0, 0, 0},
         {5.5527385721943e-05, 4, 5.4, 0, 0, 0, 0},
     }}},
-}};
+}},
+};
 
 }  // namespace corvane::gerg

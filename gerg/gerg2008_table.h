@@ -1,7 +1,7 @@
 // The parameters of GERG-2008 (O. Kunz and W. Wagner, J. Chem. Eng. Data 57
 // (2012) 3032-3091; ISO 20765-2), as numbers: the 21 components, the 210
 // pairs and the eight departure functions. gerg2008_table.cpp holds them,
-// written by make_gerg2008_table.py; nothing here is read at run time.
+// written by make_gerg2008_table.py; nothing is read at run time.
 #pragma once
 
 #include <array>
@@ -108,8 +108,21 @@ struct BinaryParameters {
 constexpr std::size_t kPairCount = kComponentCount * (kComponentCount - 1) / 2;
 constexpr std::size_t kDepartureFunctionCount = 8;
 
-extern const std::array<ComponentParameters, kComponentCount> kComponents;
-extern const std::array<BinaryParameters, kPairCount> kBinaries;
-extern const std::array<DepartureFunction, kDepartureFunctionCount> kDepartureFunctions;
+// The whole model. Everything in this folder takes its numbers from one of
+// these (kGerg2008 unless told otherwise), so that a test can vary them.
+struct Gerg2008Parameters {
+  std::array<ComponentParameters, kComponentCount> components{};
+  std::array<BinaryParameters, kPairCount> binaries{};
+  std::array<DepartureFunction, kDepartureFunctionCount> departureFunctions{};
+
+  // The departure function of that number; nothing for none.
+  const DepartureFunction* Departure(int number) const {
+    for (const DepartureFunction& f : departureFunctions)
+      if (number != 0 && f.number == number) return &f;
+    return nullptr;
+  }
+};
+
+extern const Gerg2008Parameters kGerg2008;
 
 }  // namespace corvane::gerg

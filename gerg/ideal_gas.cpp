@@ -11,13 +11,13 @@ constexpr double kReferencePressure = 101.325;    // kPa
 
 }  // namespace
 
-IdealGasTerms::IdealGasTerms(const Composition& x) {
+IdealGasTerms::IdealGasTerms(const Gerg2008Parameters& model, const Composition& x) {
   const double r = kIdealGasGasConstant / kGasConstant;
   const double T0 = kReferenceTemperature;
   const double logRho0 = cr::Log(kReferencePressure / (kGasConstant * T0));
   for (std::size_t i = 0; i < kComponentCount; ++i) {
     if (x[i] <= 0.0) continue;
-    const ComponentParameters& c = kComponents[i];
+    const ComponentParameters& c = model.components[i];
     Present& p = present_[presentCount_++];
     p.x = x[i];
     p.c1 = r * c.idealGasA[0] - logRho0;

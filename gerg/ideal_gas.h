@@ -30,7 +30,7 @@ struct IdealGasAtTemperature {
 
 class IdealGasTerms {
  public:
-  explicit IdealGasTerms(const Composition& x);
+  IdealGasTerms(const Gerg2008Parameters& model, const Composition& x);
 
   // sum x_i ln x_i.
   double Mixing() const { return mixing_; }

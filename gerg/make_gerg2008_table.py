@@ -53,9 +53,10 @@ def main(path):
     w("static_assert(kGasConstant == %s && kIdealGasGasConstant == %s);"
       % (number(model["gas_constant_J_mol_K"]), number(model["ideal_gas_gas_constant_J_mol_K"])))
     w("")
+    w("const Gerg2008Parameters kGerg2008 = {")
     w("// name, M g/mol, Tc K, rhoc mol/L, polynomial and exponential term counts,")
     w("// terms {n, d, t, c}, ideal-gas a1..a7, theta4..theta7 K.")
-    w("const std::array<ComponentParameters, kComponentCount> kComponents = {{")
+    w("{{")
     for c in components:
         terms = c["residual_terms"]
         assert len(terms) == c["residual_polynomial_terms"] + c["residual_exponential_terms"]
@@ -69,20 +70,18 @@ def main(path):
         w("     }},")
         w("     {%s}," % ", ".join(number(a) for a in c["ideal_gas_a"]))
         w("     {%s}}," % ", ".join(number(t) for t in c["ideal_gas_theta_K"]))
-    w("}};")
-    w("")
+    w("}},")
     w("// i, j, beta_v, gamma_v, beta_T, gamma_T, F, departure function (0: none).")
-    w("const std::array<BinaryParameters, kPairCount> kBinaries = {{")
+    w("{{")
     for b in model["binaries"]:
         assert names.index(b["i"]) < names.index(b["j"])
         w("    {Component::%s, Component::%s, %s, %s, %s, %s, %s, %d}," % (
             ENUM_NAMES[b["i"]], ENUM_NAMES[b["j"]], number(b["beta_v"]), number(b["gamma_v"]),
             number(b["beta_T"]), number(b["gamma_T"]), number(b["F"]), b.get("departure", 0)))
-    w("}};")
-    w("")
+    w("}},")
     w("// number, polynomial and exponential term counts,")
     w("// terms {n, d, t, eta, epsilon, beta, gamma}.")
-    w("const std::array<DepartureFunction, kDepartureFunctionCount> kDepartureFunctions = {{")
+    w("{{")
     for f in model["departure_functions"]:
         terms = f["terms"]
         assert len(terms) == f["polynomial_terms"] + f["exponential_terms"]
@@ -90,7 +89,8 @@ def main(path):
         for term in terms:
             w("        %s," % departure_term(term))
         w("    }}},")
-    w("}};")
+    w("}},")
+    w("};")
     w("")
     w("}  // namespace corvane::gerg")
     sys.stdout.write("\n".join(out) + "\n")

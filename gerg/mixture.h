@@ -14,16 +14,20 @@ namespace corvane::gerg {
 class Mixture {
  public:
   // x: non-negative mole fractions summing to 1 (the caller normalises).
-  explicit Mixture(const Composition& x);
+  explicit Mixture(const Composition& x, const Gerg2008Parameters& model = kGerg2008);
 
+  const Gerg2008Parameters& Model() const { return *model_; }
   const Composition& Fractions() const { return x_; }
+  const ReducingFunctions& ReducingFunctionsOf() const { return reducingFunctions_; }
   const ReducingPoint& Reducing() const { return reducing_; }
   double MolarMass() const { return molarMass_; }  // g/mol
   const ResidualTerms& Residual() const { return residual_; }
   const IdealGasTerms& IdealGas() const { return idealGas_; }
 
  private:
+  const Gerg2008Parameters* model_;
   Composition x_;
+  ReducingFunctions reducingFunctions_;
   ReducingPoint reducing_;
   double molarMass_ = 0;
   ResidualTerms residual_;

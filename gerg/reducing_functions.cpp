@@ -6,67 +6,47 @@
 
 namespace corvane::gerg {
 
-double ReducingFunction::operator()(const Composition& x) const {
-  double sum = 0.0;
-  for (std::size_t i = 0; i < kComponentCount; ++i) sum += x[i] * x[i] * pure_[i];
-  for (const Pair& p : pairs_) {
+ReducingFunctions::ReducingFunctions(const Gerg2008Parameters& model, const Composition& present) {
+  std::array<double, kComponentCount> cubeRootVolume{};  // rho_c^(-1/3)
+  for (std::size_t i = 0; i < kComponentCount; ++i) {
+    if (!(present[i] > 0.0)) continue;
+    const ComponentParameters& c = model.components[i];
+    present_[presentCount_++] = i;
+    criticalTemperature_[i] = c.criticalTemperature;
+    criticalVolume_[i] = 1.0 / c.criticalDensity;
+    cubeRootVolume[i] = 1.0 / cr::Pow(c.criticalDensity, 1.0 / 3.0);
+  }
+  for (const BinaryParameters& b : model.binaries) {
+    const std::size_t i = Index(b.i);
+    const std::size_t j = Index(b.j);
+    if (!(present[i] > 0.0) || !(present[j] > 0.0)) continue;
+    const double sum = cubeRootVolume[i] + cubeRootVolume[j];
+    pairs_[pairCount_++] = {
+        i, j,
+        2.0 * b.betaT * b.gammaT * std::sqrt(criticalTemperature_[i] * criticalTemperature_[j]), b.betaT * b.betaT,
+        2.0 * b.betaV * b.gammaV * (sum * sum * sum / 8.0), b.betaV * b.betaV};
+  }
+}
+
+ReducingPoint ReducingFunctions::At(const Composition& x) const {
+  double temperature = 0.0;
+  double volume = 0.0;
+  for (std::size_t k = 0; k < presentCount_; ++k) {
+    const std::size_t i = present_[k];
+    const double xx = x[i] * x[i];
+    temperature += xx * criticalTemperature_[i];
+    volume += xx * criticalVolume_[i];
+  }
+  for (std::size_t k = 0; k < pairCount_; ++k) {
+    const Pair& p = pairs_[k];
     const double xi = x[p.i];
     const double xj = x[p.j];
-    if (xi == 0.0 || xj == 0.0) continue;
-    sum += p.weight * xi * xj * (xi + xj) / (p.betaSquared * xi + xj);
+    const double product = xi * xj * (xi + xj);
+    if (product == 0.0) continue;
+    temperature += p.temperatureWeight * product / (p.temperatureBetaSquared * xi + xj);
+    volume += p.volumeWeight * product / (p.volumeBetaSquared * xi + xj);
   }
-  return sum;
-}
-
-namespace {
-
-// beta of one function of a pair, and gamma Y_c,ij.
-struct PairFactor {
-  double beta;
-  double gammaTimesY;
-};
-
-template <typename PairFactorOf>
-ReducingFunction MakeReducing(const std::array<double, kComponentCount>& pure, PairFactorOf pairFactor) {
-  std::array<ReducingFunction::Pair, kPairCount> pairs{};
-  for (std::size_t k = 0; k < kPairCount; ++k) {
-    const BinaryParameters& b = kBinaries[k];
-    const PairFactor f = pairFactor(b, kComponents[Index(b.i)], kComponents[Index(b.j)]);
-    pairs[k] = {Index(b.i), Index(b.j), 2.0 * f.beta * f.gammaTimesY, f.beta * f.beta};
-  }
-  return ReducingFunction(pure, pairs);
-}
-
-}  // namespace
-
-const ReducingFunction& TemperatureReducing() {
-  static const ReducingFunction function = [] {
-    std::array<double, kComponentCount> pure{};
-    for (std::size_t i = 0; i < kComponentCount; ++i) pure[i] = kComponents[i].criticalTemperature;
-    return MakeReducing(pure, [](const BinaryParameters& b, const ComponentParameters& ci,
-                                 const ComponentParameters& cj) {
-      return PairFactor{b.betaT, b.gammaT * std::sqrt(ci.criticalTemperature * cj.criticalTemperature)};
-    });
-  }();
-  return function;
-}
-
-const ReducingFunction& VolumeReducing() {
-  static const ReducingFunction function = [] {
-    std::array<double, kComponentCount> pure{};
-    for (std::size_t i = 0; i < kComponentCount; ++i) pure[i] = 1.0 / kComponents[i].criticalDensity;
-    return MakeReducing(pure, [](const BinaryParameters& b, const ComponentParameters& ci,
-                                 const ComponentParameters& cj) {
-      const double third = 1.0 / 3.0;
-      const double sum = 1.0 / cr::Pow(ci.criticalDensity, third) + 1.0 / cr::Pow(cj.criticalDensity, third);
-      return PairFactor{b.betaV, b.gammaV * sum * sum * sum / 8.0};
-    });
-  }();
-  return function;
-}
-
-ReducingPoint Reduce(const Composition& x) {
-  return {TemperatureReducing()(x), 1.0 / VolumeReducing()(x)};
+  return {temperature, 1.0 / volume};
 }
 
 }  // namespace corvane::gerg

@@ -7,10 +7,10 @@
 //
 // for Y = T (Y_c,ij = (T_c,i T_c,j)^(1/2)) and Y = 1/rho (Y_c,ij =
 // (rho_c,i^(-1/3) + rho_c,j^(-1/3))^3 / 8), with the beta and gamma of the
-// pair, i being the component the pair lists first. Each function keeps its
-// constants per component and per pair apart from the composition, so that
-// its derivatives with respect to the mole fractions can be taken term by
-// term.
+// pair, i being the component the pair lists first. The constants are kept
+// per component and per pair apart from the mole fractions, so that the
+// functions' derivatives with respect to the mole fractions can be taken
+// term by term.
 #pragma once
 
 #include <array>
@@ -20,40 +20,42 @@
 
 namespace corvane::gerg {
 
-class ReducingFunction {
- public:
-  // The pair's constants: 2 beta gamma Y_c,ij and beta^2, i listed first.
-  struct Pair {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    double weight = 0;
-    double betaSquared = 0;
-  };
-
-  ReducingFunction(const std::array<double, kComponentCount>& pure, const std::array<Pair, kPairCount>& pairs)
-      : pure_(pure), pairs_(pairs) {}
-
-  // Y_r at x; pairs with a component absent add nothing.
-  double operator()(const Composition& x) const;
-
-  const std::array<double, kComponentCount>& PureValues() const { return pure_; }
-  const std::array<Pair, kPairCount>& Pairs() const { return pairs_; }
-
- private:
-  std::array<double, kComponentCount> pure_;
-  std::array<Pair, kPairCount> pairs_;
-};
-
-// T_r in K.
-const ReducingFunction& TemperatureReducing();
-// 1/rho_r in L/mol.
-const ReducingFunction& VolumeReducing();
-
 struct ReducingPoint {
   double temperature = 0;  // T_r, K
   double density = 0;      // rho_r, mol/L
 };
 
-ReducingPoint Reduce(const Composition& x);
+// The two functions over the components present in one composition and
+// their pairs.
+class ReducingFunctions {
+ public:
+  // A pair's constants, i listed first: 2 beta gamma Y_c,ij and beta^2 of
+  // either function.
+  struct Pair {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    double temperatureWeight = 0;
+    double temperatureBetaSquared = 0;
+    double volumeWeight = 0;
+    double volumeBetaSquared = 0;
+  };
+
+  // The components above zero in `present`.
+  ReducingFunctions(const Gerg2008Parameters& model, const Composition& present);
+
+  // T_r and rho_r at x, which is zero outside the present components.
+  ReducingPoint At(const Composition& x) const;
+
+  std::size_t PairCount() const { return pairCount_; }
+  const Pair& PairAt(std::size_t k) const { return pairs_[k]; }
+
+ private:
+  std::array<std::size_t, kComponentCount> present_{};
+  std::size_t presentCount_ = 0;
+  std::array<double, kComponentCount> criticalTemperature_{};  // K
+  std::array<double, kComponentCount> criticalVolume_{};       // L/mol
+  std::array<Pair, kPairCount> pairs_{};
+  std::size_t pairCount_ = 0;
+};
 
 }  // namespace corvane::gerg

@@ -33,7 +33,7 @@ ReferenceComposition FromEntryFractions(const std::array<double, kGasCount>& fra
   double sum = 0.0;
   for (Gas gas : kEntryOrder) {
     const double f = fractions[Index(gas)];
-    const std::string name(kComponents[Index(ComponentOf(gas))].name);
+    const std::string name(kGerg2008.components[Index(ComponentOf(gas))].name);
     if (!std::isfinite(f)) {
       out.reason = "mole fraction of " + name + " is not a number";
       return out;

@@ -6,11 +6,11 @@
 
 namespace corvane::gerg {
 
-ResidualWeights MixtureWeights(const Composition& x) {
+ResidualWeights MixtureWeights(const Gerg2008Parameters& model, const Composition& x) {
   ResidualWeights w;
   w.pure = x;
   for (std::size_t k = 0; k < kPairCount; ++k) {
-    const BinaryParameters& b = kBinaries[k];
+    const BinaryParameters& b = model.binaries[k];
     if (b.departure != 0) w.pair[k] = x[Index(b.i)] * x[Index(b.j)] * b.F;
   }
   return w;
@@ -18,55 +18,96 @@ ResidualWeights MixtureWeights(const Composition& x) {
 
 namespace {
 
-const DepartureFunction& DepartureFunctionNumbered(int number) {
-  for (const DepartureFunction& f : kDepartureFunctions)
-    if (f.number == number) return f;
-  throw std::logic_error("GERG-2008: a pair names a departure function the table does not hold");
+// The (d, t, c) of the components' terms are the same in those that share
+// one set of exponents.
+bool SameExponents(const ComponentParameters& a, const ComponentParameters& b) {
+  if (a.polynomialTerms != b.polynomialTerms || a.exponentialTerms != b.exponentialTerms) return false;
+  for (int k = 0; k < a.polynomialTerms + a.exponentialTerms; ++k) {
+    const PureFluidTerm& u = a.terms[static_cast<std::size_t>(k)];
+    const PureFluidTerm& v = b.terms[static_cast<std::size_t>(k)];
+    if (u.d != v.d || u.t != v.t || u.c != v.c) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-ResidualTerms::ResidualTerms(const ResidualWeights& weights) {
+// A component whose exponents an earlier one had, and a departure function
+// an earlier pair used, add their weighted n to that one's terms; only the
+// first of each kind looks its terms up.
+ResidualTerms::ResidualTerms(const Gerg2008Parameters& model, const ResidualWeights& weights) {
+  struct Seen {
+    const void* source = nullptr;
+    std::array<std::size_t, kMostPureFluidTerms> term{};
+  };
+  std::array<Seen, kComponentCount + kDepartureFunctionCount> seen{};
+  std::size_t seenCount = 0;
+
   for (std::size_t i = 0; i < kComponentCount; ++i) {
     if (weights.pure[i] == 0.0) continue;
-    const ComponentParameters& c = kComponents[i];
-    const int count = c.polynomialTerms + c.exponentialTerms;
-    for (int k = 0; k < count; ++k) {
-      const PureFluidTerm& term = c.terms[static_cast<std::size_t>(k)];
+    const ComponentParameters& c = model.components[i];
+    const std::size_t count = static_cast<std::size_t>(c.polynomialTerms + c.exponentialTerms);
+    if (count > kMostPureFluidTerms) throw std::length_error("GERG-2008: more terms in a component than room for them");
+    const Seen* same = nullptr;
+    for (std::size_t k = 0; k < seenCount && !same; ++k)
+      if (SameExponents(*static_cast<const ComponentParameters*>(seen[k].source), c)) same = &seen[k];
+    if (same) {
+      for (std::size_t k = 0; k < count; ++k) terms_[same->term[k]].n += weights.pure[i] * c.terms[k].n;
+      continue;
+    }
+    Seen& s = seen[seenCount++];
+    s.source = &c;
+    for (std::size_t k = 0; k < count; ++k) {
+      const PureFluidTerm& term = c.terms[k];
       DeltaFactor factor;
       if (term.c != 0) {
         factor.kind = DeltaFactor::kPowerOfDelta;
         factor.c = term.c;
       }
-      Add(factor, term.d, term.t, weights.pure[i] * term.n);
+      s.term[k] = Add(factor, term.d, term.t, weights.pure[i] * term.n);
     }
   }
+  const std::size_t componentSources = seenCount;
   for (std::size_t p = 0; p < kPairCount; ++p) {
-    if (weights.pair[p] == 0.0 || kBinaries[p].departure == 0) continue;
-    const DepartureFunction& f = DepartureFunctionNumbered(kBinaries[p].departure);
-    const int count = f.polynomialTerms + f.exponentialTerms;
-    for (int k = 0; k < count; ++k) {
-      const DepartureTerm& term = f.terms[static_cast<std::size_t>(k)];
+    if (weights.pair[p] == 0.0) continue;
+    const DepartureFunction* departure = model.Departure(model.binaries[p].departure);
+    if (!departure) throw std::logic_error("GERG-2008: a pair names a departure function the table does not hold");
+    const DepartureFunction& f = *departure;
+    const std::size_t count = static_cast<std::size_t>(f.polynomialTerms + f.exponentialTerms);
+    if (count > kMostDepartureTerms) throw std::length_error("GERG-2008: more terms in a function than room for them");
+    const Seen* same = nullptr;
+    for (std::size_t k = componentSources; k < seenCount && !same; ++k)
+      if (seen[k].source == &f) same = &seen[k];
+    if (same) {
+      for (std::size_t k = 0; k < count; ++k) terms_[same->term[k]].n += weights.pair[p] * f.terms[k].n;
+      continue;
+    }
+    Seen& s = seen[seenCount++];
+    s.source = &f;
+    for (std::size_t k = 0; k < count; ++k) {
+      const DepartureTerm& term = f.terms[k];
       DeltaFactor factor;
-      if (k >= f.polynomialTerms) factor = {DeltaFactor::kGaussian, 0, term.eta, term.epsilon, term.beta, term.gamma};
-      Add(factor, term.d, term.t, weights.pair[p] * term.n);
+      if (static_cast<int>(k) >= f.polynomialTerms)
+        factor = {DeltaFactor::kGaussian, 0, term.eta, term.epsilon, term.beta, term.gamma};
+      s.term[k] = Add(factor, term.d, term.t, weights.pair[p] * term.n);
     }
   }
 }
 
-void ResidualTerms::Add(const DeltaFactor& factor, int d, double t, double n) {
+std::size_t ResidualTerms::Add(const DeltaFactor& factor, int d, double t, double n) {
   if (d < 0 || d > kHighestD) throw std::length_error("GERG-2008: a term's power of delta is out of range");
   const std::size_t slot = FindOrAddSlot(factor, d);
   const std::size_t exponent = FindOrAddExponent(t);
   for (std::size_t k = 0; k < termCount_; ++k) {
     if (terms_[k].slot == slot && terms_[k].exponent == exponent) {
       terms_[k].n += n;
-      return;
+      return k;
     }
   }
   if (termCount_ == kMostTerms) throw std::length_error("GERG-2008: more residual terms than room for them");
-  terms_[termCount_++] = {slot, exponent, n};
+  terms_[termCount_] = {slot, exponent, n};
   if (d > highestD_) highestD_ = d;
+  return termCount_++;
 }
 
 std::size_t ResidualTerms::FindOrAddExponent(double t) {

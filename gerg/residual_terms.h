@@ -35,11 +35,11 @@ namespace corvane::gerg {
 // respect to the mole fractions).
 struct ResidualWeights {
   std::array<double, kComponentCount> pure{};
-  std::array<double, kPairCount> pair{};  // by the pair's place in kBinaries
+  std::array<double, kPairCount> pair{};  // by the pair's place in Gerg2008Parameters::binaries
 };
 
 // x_i for each component, x_i x_j F_ij for each pair with a departure function.
-ResidualWeights MixtureWeights(const Composition& x);
+ResidualWeights MixtureWeights(const Gerg2008Parameters& model, const Composition& x);
 
 // exp(phi(delta)) of a group of terms.
 struct DeltaFactor {
@@ -88,7 +88,7 @@ class ResidualTerms {
   };
 
   // Terms of zero weight are left out.
-  explicit ResidualTerms(const ResidualWeights& weights);
+  ResidualTerms(const Gerg2008Parameters& model, const ResidualWeights& weights);
 
   std::size_t GroupCount() const { return groupCount_; }
   std::size_t SlotCount() const { return slotCount_; }
@@ -101,7 +101,8 @@ class ResidualTerms {
   int HighestD() const { return highestD_; }
 
  private:
-  void Add(const DeltaFactor& factor, int d, double t, double n);
+  // The index of the term (d, t, factor), new or found, n added to it.
+  std::size_t Add(const DeltaFactor& factor, int d, double t, double n);
   std::size_t FindOrAddExponent(double t);
   std::size_t FindOrAddSlot(const DeltaFactor& factor, int d);
 
