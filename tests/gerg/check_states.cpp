@@ -1,6 +1,8 @@
 #include "check_states.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -69,6 +71,46 @@ std::vector<CheckState> ReadCheckStates(const std::string& path) {
 const std::vector<CheckState>& CheckStates() {
   static const std::vector<CheckState> states = ReadCheckStates(DataPath("check_states.csv"));
   return states;
+}
+
+double WorstDeviation(const CheckState& s, const StateProperties& p, std::string* which) {
+  struct Compared {
+    const char* name;
+    double computed;
+    double expected;
+    double floor;
+  };
+  const double R = kGasConstant;
+  const double RT = R * s.temperature;
+  const Compared compared[] = {
+      {"P", p.pressure, s.pressureAtDensity, 0},
+      {"Z", p.z, s.z, 0},
+      {"dP/drho", p.dPdRho, s.dPdRho, 0},
+      {"d2P/drho2", p.d2PdRho2, s.d2PdRho2, 0},
+      {"d2P/dTdrho", p.d2PdTdRho, s.d2PdTdRho, 0},
+      {"dP/dT", p.dPdT, s.dPdT, 0},
+      {"U", p.internalEnergy, s.internalEnergy, RT},
+      {"H", p.enthalpy, s.enthalpy, RT},
+      {"S", p.entropy, s.entropy, R},
+      {"A", p.helmholtzEnergy, s.helmholtzEnergy, RT},
+      {"G", p.gibbsEnergy, s.gibbsEnergy, RT},
+      {"Cv", p.cv, s.cv, 0},
+      {"Cp", p.cp, s.cp, 0},
+      {"W", p.speedOfSound, s.speedOfSound, 0},
+      {"JT", p.jouleThomson, s.jouleThomson, 1.0 / (s.cp * s.density)},
+      {"kappa", p.isentropicExponent, s.isentropicExponent, 0},
+      {"M", p.molarMass, s.molarMass, 0},
+  };
+  double worst = 0.0;
+  for (const Compared& c : compared) {
+    double deviation = std::abs(c.computed - c.expected) / std::max(std::abs(c.expected), c.floor);
+    if (std::isnan(deviation)) deviation = INFINITY;
+    if (deviation > worst || (worst == 0.0 && which && which->empty())) {
+      worst = std::max(worst, deviation);
+      if (which) *which = c.name;
+    }
+  }
+  return worst;
 }
 
 }  // namespace corvane::gerg::test

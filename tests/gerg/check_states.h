@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gerg/composition.h"
+#include "gerg/properties.h"
 
 namespace corvane::gerg::test {
 
@@ -33,5 +34,14 @@ std::vector<CheckState> ReadCheckStates(const std::string& path);
 
 // The states of the file, read once.
 const std::vector<CheckState>& CheckStates();
+
+// The tolerance of the comparisons: relative, over the greater of the
+// value's magnitude and a floor for values near zero (R T for energies, R
+// for entropies, 1 / (Cp rho) for JT).
+constexpr double kCheckTolerance = 1e-11;
+
+// The largest relative deviation of `computed` (at the state's T and
+// D_mol_L) from the state's properties; `which` names its property.
+double WorstDeviation(const CheckState& s, const StateProperties& computed, std::string* which = nullptr);
 
 }  // namespace corvane::gerg::test
