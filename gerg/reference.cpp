@@ -64,6 +64,7 @@ std::string ReferenceResult::StatusText() const {
     case ReferenceStatus::kRefusedComposition: return reason;
     case ReferenceStatus::kRefusedState: return "temperature or pressure is not a positive number";
     case ReferenceStatus::kNoRoot: return "no density found";
+    case ReferenceStatus::kNoProperties: return "no finite properties at this state";
   }
   return "";
 }
@@ -109,6 +110,8 @@ bool SameBits(const std::array<double, kGasCount>& a, const std::array<double, k
 
 // Densities within this relative difference are one root.
 constexpr double kSameRoot = 1e-9;
+// How closely a root's pressure meets the one asked for, relative.
+constexpr double kRootTolerance = 1e-9;
 
 }  // namespace
 
@@ -162,14 +165,28 @@ const Isotherm* ReferenceCalculator::Prepare(const std::array<double, kGasCount>
 
 namespace {
 
-ReferenceResult ResultAt(const Isotherm& isotherm, const DensityRoot& root) {
-  if (!root.found) {
-    ReferenceResult none;
-    none.status = ReferenceStatus::kNoRoot;
-    none.evaluations = root.evaluations;
-    return none;
+bool AllFinite(const ReferenceValues& v) {
+  for (double value : {v.z, v.density, v.specificVolume, v.molecularWeight, v.enthalpy, v.entropy, v.cp, v.cv,
+                       v.speedOfSound, v.jouleThomson, v.isentropicExponent, v.gibbsEnergy})
+    if (!std::isfinite(value)) return false;
+  return true;
+}
+
+// Far outside the model's range (a few kelvin, where powers of tau
+// overflow) a search can end on no root at all, and a root can have a Cv
+// or Cp of zero or less (and so no speed of sound): such values are not
+// shown. A root must give back the pressure to 1e-9 on a rising isotherm.
+ReferenceResult ResultAt(const Isotherm& isotherm, const DensityRoot& root, double pressure) {
+  bool isRoot = false;
+  if (root.found) {
+    const ReferenceResult r = ResultOf(PropertiesAt(isotherm, root.density), root.kind, root.evaluations);
+    isRoot = std::abs(r.model.pressure - pressure) <= kRootTolerance * pressure && r.model.dPdRho > 0.0;
+    if (isRoot && r.model.cv > 0.0 && r.model.cp > 0.0 && AllFinite(r.us) && AllFinite(r.si)) return r;
   }
-  return ResultOf(PropertiesAt(isotherm, root.density), root.kind, root.evaluations);
+  ReferenceResult none;
+  none.status = isRoot ? ReferenceStatus::kNoProperties : ReferenceStatus::kNoRoot;
+  none.evaluations = root.evaluations;
+  return none;
 }
 
 }  // namespace
@@ -179,7 +196,8 @@ ReferenceResult ReferenceCalculator::Calculate(const std::array<double, kGasCoun
   ReferenceResult refused;
   const Isotherm* isotherm = Prepare(fractions, pressurePsia, temperatureF, refused);
   if (!isotherm) return refused;
-  return ResultAt(*isotherm, DensityAt(*isotherm, pressurePsia * si::kKilopascalPerPsi));
+  const double P = pressurePsia * si::kKilopascalPerPsi;
+  return ResultAt(*isotherm, DensityAt(*isotherm, P), P);
 }
 
 ReferenceRoots ReferenceCalculator::CalculateRoots(const std::array<double, kGasCount>& fractions,
@@ -191,13 +209,13 @@ ReferenceRoots ReferenceCalculator::CalculateRoots(const std::array<double, kGas
   const DensityRoot gas = GasLikeDensity(*isotherm, P);
   const DensityRoot liquid = LiquidLikeDensity(*isotherm, P);
   if (!gas.found) {
-    roots.primary = ResultAt(*isotherm, liquid);
+    roots.primary = ResultAt(*isotherm, liquid, P);
     roots.primary.evaluations += gas.evaluations;
     return roots;
   }
-  roots.primary = ResultAt(*isotherm, gas);
+  roots.primary = ResultAt(*isotherm, gas, P);
   if (liquid.found && std::abs(liquid.density - gas.density) > kSameRoot * gas.density)
-    roots.other = ResultAt(*isotherm, liquid);
+    roots.other = ResultAt(*isotherm, liquid, P);
   return roots;
 }
 

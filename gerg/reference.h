@@ -60,6 +60,7 @@ enum class ReferenceStatus {
   kRefusedComposition,   // no values; reason says why
   kRefusedState,         // no values: a temperature or pressure that is not a positive number
   kNoRoot,               // no values: no density gives the pressure
+  kNoProperties,         // no values: the root's properties are not all finite (Cv <= 0, ...)
 };
 
 struct ReferenceResult {
