@@ -57,18 +57,34 @@ void BM_GergReferenceOfAKnownIsotherm(benchmark::State& state) {
 }
 BENCHMARK(BM_GergReferenceOfAKnownIsotherm);
 
-// A new temperature each call (80 F and 80.001 F by turns): the powers of
-// tau and the ideal-gas part's functions of T again.
+// A new temperature each call (a step of 1e-4 F from the last, so never
+// one the calculator keeps): the powers of tau and the ideal-gas part's
+// functions of T again.
 void BM_GergReferenceOfANewTemperature(benchmark::State& state) {
   ReferenceCalculator calculator;
   const std::array<double, kGasCount> fractions = StartupFractions();
   double T = kTemperatureF;
   for (auto _ : state) {
-    T = T == kTemperatureF ? kTemperatureF + 0.001 : kTemperatureF;
+    T += 1e-4;
     benchmark::DoNotOptimize(calculator.Calculate(fractions, kPressurePsia, T));
   }
 }
 BENCHMARK(BM_GergReferenceOfANewTemperature);
+
+// The rows of bench/batch_timing.sh's envelope in their order: 200
+// temperatures from -100 to 300 F in turn at each of 500 pressures.
+void BM_GergReferenceOverTheEnvelope(benchmark::State& state) {
+  ReferenceCalculator calculator;
+  const std::array<double, kGasCount> fractions = StartupFractions();
+  int row = 0;
+  for (auto _ : state) {
+    const int i = row / 200 % 500, j = row % 200;
+    ++row;
+    benchmark::DoNotOptimize(
+        calculator.Calculate(fractions, 14.7 + i * (3000 - 14.7) / 499, -100 + j * 400.0 / 199));
+  }
+}
+BENCHMARK(BM_GergReferenceOverTheEnvelope);
 
 // Composing the mixture: once per composition.
 void BM_GergMixture(benchmark::State& state) {

@@ -198,8 +198,10 @@ class Search {
       double x = s.delta + step;
       const double lowest = near.delta < far.delta ? near.delta : far.delta;
       const double highest = near.delta < far.delta ? far.delta : near.delta;
-      if (!(x >= lowest && x <= highest)) x = (lowest + highest) / 2.0;
-      if (std::abs(step) <= kAcceptedStep * s.delta || highest - lowest <= kShortestInterval * highest) return x;
+      const bool inside = x >= lowest && x <= highest;
+      if (inside && std::abs(step) <= kAcceptedStep * s.delta) return x;
+      if (!inside) x = (lowest + highest) / 2.0;
+      if (highest - lowest <= kShortestInterval * highest) return x;
       s = At(x);
       (Crossed(s) ? far : near) = s;
     }

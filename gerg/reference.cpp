@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "gerg/isotherm_cache.h"
 #include "model/unit_factors.h"
 
 namespace corvane::gerg {
@@ -99,7 +100,7 @@ ReferenceValues UsValues(const ReferenceValues& si) {
   v.cp = si.cp / si::kKjKgKPerBtuLbmR;
   v.cv = si.cv / si::kKjKgKPerBtuLbmR;
   v.speedOfSound = si.speedOfSound / si::kMetresPerFoot;
-  v.jouleThomson = si.jouleThomson * si::kKilopascalPerPsi / (5.0 / 9.0);
+  v.jouleThomson = si.jouleThomson / si::kKelvinPerKilopascalPerRankinePerPsi;
   v.gibbsEnergy = si.gibbsEnergy / si::kKjKgPerBtuLbm;
   return v;
 }
@@ -130,7 +131,7 @@ struct ReferenceCalculator::Cache {
   bool haveComposition = false;
   ReferenceComposition composition;
   std::unique_ptr<Mixture> mixture;
-  std::optional<Isotherm> isotherm;
+  IsothermCache isotherms;
 };
 
 ReferenceCalculator::ReferenceCalculator() : cache_(std::make_unique<Cache>()) {}
@@ -145,7 +146,7 @@ const Isotherm* ReferenceCalculator::Prepare(const std::array<double, kGasCount>
     c.fractions = fractions;
     c.haveComposition = true;
     c.composition = FromEntryFractions(fractions);
-    c.isotherm.reset();
+    c.isotherms.Clear();
     c.mixture = c.composition.accepted ? std::make_unique<Mixture>(c.composition.x) : nullptr;
   }
   if (!c.composition.accepted) {
@@ -159,8 +160,7 @@ const Isotherm* ReferenceCalculator::Prepare(const std::array<double, kGasCount>
     refused.status = ReferenceStatus::kRefusedState;
     return nullptr;
   }
-  if (!c.isotherm || c.isotherm->Temperature() != T) c.isotherm.emplace(*c.mixture, T);
-  return &*c.isotherm;
+  return &c.isotherms.At(*c.mixture, T);
 }
 
 namespace {

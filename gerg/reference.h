@@ -89,8 +89,9 @@ struct ReferenceRoots {
 };
 
 // Keeps what depends only on the composition, and the powers of tau of the
-// last temperature, from call to call; the values are the same bits as
-// computed afresh. One per thread; movable, not copyable.
+// temperatures it was last asked at (IsothermCache), from call to call;
+// the values are the same bits as computed afresh. One per thread; movable,
+// not copyable.
 class ReferenceCalculator {
  public:
   ReferenceCalculator();

@@ -1,5 +1,6 @@
 #include "gerg/residual_terms.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "crmath/correctly_rounded.h"
@@ -114,7 +115,18 @@ std::size_t ResidualTerms::FindOrAddExponent(double t) {
   for (std::size_t k = 0; k < exponentCount_; ++k)
     if (exponents_[k] == t) return k;
   if (exponentCount_ == kMostExponents) throw std::length_error("GERG-2008: more exponents than room for them");
+  const double whole = std::floor(t);
+  if (!(whole >= kLowestWhole && whole <= kHighestWhole))
+    throw std::length_error("GERG-2008: a term's power of tau is out of range");
+  const double fraction = t - whole;  // exact: t and its whole part share their leading bits
+  std::size_t f = 0;
+  while (f < fractionCount_ && fractions_[f] != fraction) ++f;
+  if (f == fractionCount_) fractions_[fractionCount_++] = fraction;
+  const int k = static_cast<int>(whole);
+  if (k < lowestWhole_) lowestWhole_ = k;
+  if (k > highestWhole_) highestWhole_ = k;
   exponents_[exponentCount_] = t;
+  parts_[exponentCount_] = {k, f};
   return exponentCount_++;
 }
 
@@ -143,9 +155,20 @@ std::size_t ResidualTerms::FindOrAddSlot(const DeltaFactor& factor, int d) {
 }
 
 ResidualIsotherm::ResidualIsotherm(const ResidualTerms& terms, double tau) : terms_(&terms), tau_(tau) {
-  std::array<double, ResidualTerms::kMostExponents> power{};
   const double logTau = cr::Log(tau);
-  for (std::size_t k = 0; k < terms.ExponentCount(); ++k) power[k] = cr::Exp(terms.Exponent(k) * logTau);
+  std::array<double, ResidualTerms::kMostExponents> fractionPower{};
+  for (std::size_t f = 0; f < terms.FractionCount(); ++f) fractionPower[f] = cr::Exp(terms.Fraction(f) * logTau);
+  // tau^k for k from LowestWhole() (at most 0) to HighestWhole().
+  constexpr int kOffset = -ResidualTerms::kLowestWhole;
+  std::array<double, ResidualTerms::kHighestWhole - ResidualTerms::kLowestWhole + 1> wholePower{};
+  wholePower[kOffset] = 1.0;
+  for (int k = 1; k <= terms.HighestWhole(); ++k) wholePower[kOffset + k] = wholePower[kOffset + k - 1] * tau;
+  for (int k = -1; k >= terms.LowestWhole(); --k) wholePower[kOffset + k] = wholePower[kOffset + k + 1] / tau;
+  std::array<double, ResidualTerms::kMostExponents> power{};
+  for (std::size_t k = 0; k < terms.ExponentCount(); ++k) {
+    const ResidualTerms::ExponentParts& parts = terms.PartsOf(k);
+    power[k] = wholePower[static_cast<std::size_t>(kOffset + parts.whole)] * fractionPower[parts.fraction];
+  }
   for (std::size_t s = 0; s < terms.SlotCount(); ++s) d_[s] = terms.SlotAt(s).d;
   for (std::size_t k = 0; k < terms.TermCount(); ++k) {
     const ResidualTerms::Term& term = terms.TermAt(k);

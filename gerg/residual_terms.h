@@ -67,10 +67,12 @@ struct ResidualDerivatives {
 // hold the whole model (all 21 components and every pair at once).
 class ResidualTerms {
  public:
-  static constexpr std::size_t kMostTerms = 192;
-  static constexpr std::size_t kMostExponents = 128;
-  static constexpr std::size_t kMostGroups = 24;
-  static constexpr std::size_t kMostSlots = 64;
+  // The whole model composes to 146 terms with 76 exponents in 15 groups
+  // of 36 slots.
+  static constexpr std::size_t kMostTerms = 176;
+  static constexpr std::size_t kMostExponents = 96;
+  static constexpr std::size_t kMostGroups = 20;
+  static constexpr std::size_t kMostSlots = 40;
   static constexpr int kHighestD = 15;
 
   struct Group {
@@ -94,6 +96,19 @@ class ResidualTerms {
   std::size_t SlotCount() const { return slotCount_; }
   std::size_t TermCount() const { return termCount_; }
   std::size_t ExponentCount() const { return exponentCount_; }
+  // Each exponent as t = k + f, k = floor(t): k, and the index of f among
+  // the distinct fractions.
+  struct ExponentParts {
+    int whole = 0;
+    std::size_t fraction = 0;
+  };
+  const ExponentParts& PartsOf(std::size_t k) const { return parts_[k]; }
+  std::size_t FractionCount() const { return fractionCount_; }
+  double Fraction(std::size_t k) const { return fractions_[k]; }
+  int LowestWhole() const { return lowestWhole_; }
+  int HighestWhole() const { return highestWhole_; }
+  static constexpr int kLowestWhole = -8;
+  static constexpr int kHighestWhole = 48;
   const Group& GroupAt(std::size_t k) const { return groups_[k]; }
   const Slot& SlotAt(std::size_t k) const { return slots_[k]; }
   const Term& TermAt(std::size_t k) const { return terms_[k]; }
@@ -110,6 +125,10 @@ class ResidualTerms {
   std::array<Slot, kMostSlots> slots_{};
   std::array<Term, kMostTerms> terms_{};
   std::array<double, kMostExponents> exponents_{};
+  std::array<ExponentParts, kMostExponents> parts_{};
+  std::array<double, kMostExponents> fractions_{};
+  std::size_t fractionCount_ = 0;
+  int lowestWhole_ = 0, highestWhole_ = 0;
   std::size_t groupCount_ = 0, slotCount_ = 0, termCount_ = 0, exponentCount_ = 0;
   int highestD_ = 0;
 };
@@ -122,8 +141,10 @@ struct DensityDerivatives {
   double delta3_ddd = 0;  // delta^3 ar_ddd
 };
 
-// ResidualTerms at one tau: every power of tau taken once (tau^t =
-// exp(t ln tau)) and the slots' A, B, C summed.
+// ResidualTerms at one tau: every power of tau taken once and the slots'
+// A, B, C summed. tau^t = tau^k tau^f with k = floor(t): the whole powers
+// by repeated multiplication, one exp(f ln tau) for each distinct fraction
+// (the model's exponents are multiples of 1/8 and 1/20, so there are few).
 class ResidualIsotherm {
  public:
   ResidualIsotherm(const ResidualTerms& terms, double tau);

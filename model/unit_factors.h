@@ -22,6 +22,6 @@ constexpr double kRankineAtZeroFahrenheit = 459.67;
 // K = (F + 459.67) x 5/9.
 constexpr double KelvinFromFahrenheit(double fahrenheit) { return (fahrenheit + kRankineAtZeroFahrenheit) * 5.0 / 9.0; }
 // K/kPa = R/psi x (5/9) / 6.894757293168361.
-constexpr double KelvinPerKilopascalFromRankinePerPsi(double value) { return value * (5.0 / 9.0) / kKilopascalPerPsi; }
+constexpr double kKelvinPerKilopascalPerRankinePerPsi = (5.0 / 9.0) / kKilopascalPerPsi;
 
 }  // namespace corvane::si
