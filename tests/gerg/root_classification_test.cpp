@@ -83,7 +83,7 @@ TEST(GergRootClassification, AgreesWithAScanFromZeroDensity) {
 TEST(GergRootClassification, AtTheEndOfTheGasBranch) {
   RandomStates states(11);
   int edges = 0;
-  for (int n = 0; n < 400 && edges < 100; ++n) {
+  for (int n = 0; n < 300 && edges < 60; ++n) {
     const RandomState s = states.Next();
     const Mixture mixture(s.x);
     const Isotherm isotherm(mixture, s.temperature);
@@ -99,10 +99,10 @@ TEST(GergRootClassification, AtTheEndOfTheGasBranch) {
       EXPECT_LE(root.evaluations, 40);
     }
   }
-  EXPECT_GE(edges, 50);
+  EXPECT_GE(edges, 40);
 }
 
-// -100 to 300 F by 20 F, 14.7 to 3000 psia at twelve pressures, every pure
+// -100 to 300 F by 40 F, 14.7 to 3000 psia at twelve pressures, every pure
 // gas and forty mixtures: both roots, through the dialog's inputs.
 TEST(GergRootClassification, BoundedAndFiniteOverTheDomain) {
   std::vector<std::array<double, kGasCount>> mixtures;
@@ -121,7 +121,7 @@ TEST(GergRootClassification, BoundedAndFiniteOverTheDomain) {
   int dense = 0, gas = 0;
   for (const auto& f : mixtures) {
     ReferenceCalculator calculator;
-    for (double T = -100.0; T <= 300.0; T += 20.0) {
+    for (double T = -100.0; T <= 300.0; T += 40.0) {
       for (int k = 0; k < 12; ++k) {
         const double P = 14.7 * std::pow(3000.0 / 14.7, k / 11.0);
         const ReferenceRoots roots = calculator.CalculateRoots(f, P, T);
@@ -142,8 +142,8 @@ TEST(GergRootClassification, BoundedAndFiniteOverTheDomain) {
       }
     }
   }
-  EXPECT_GT(dense, 100);
-  EXPECT_GT(gas, 5000);
+  EXPECT_GT(dense, 50);
+  EXPECT_GT(gas, 2500);
 }
 
 }  // namespace
