@@ -3,6 +3,7 @@
 // calculator with what the user typed, so this dialog's results, controls,
 // report and note stay as they are.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,6 +12,8 @@
 #include "app/calc_dlg.h"
 #include "app/compare_columns.h"
 #include "app/fresh_calculator.h"
+#include "gerg/reference.h"
+#include "model/gases.h"
 #include "res/dialogs.h"
 #include "text/number_text.h"
 #include "views/chart.h"
@@ -49,6 +52,27 @@ std::vector<double> ChartPressures() {
 
 constexpr ChartColour kEnteredStateColour{120, 120, 120};
 
+// GERG-2008's note: which root its values are of, or why it has none.
+std::string ReferenceNote(const gerg::ReferenceResult& result) {
+  switch (result.status) {
+    case gerg::ReferenceStatus::kGasLike: return "Gas-like root";
+    case gerg::ReferenceStatus::kDense: return "Dense (liquid-like) root";
+    default: return result.StatusText();
+  }
+}
+
+// Why GERG-2008 says the state is no single-phase gas, if it does: it has
+// no gas-like root, or another root of lower Gibbs energy.
+std::optional<std::string> NotASingleGas(const gerg::ReferenceRoots& roots) {
+  if (roots.primary.status == gerg::ReferenceStatus::kDense)
+    return "GERG-2008 finds no gas-like root here: the state is not a single-phase gas, and no equation's single "
+           "answer should be trusted.";
+  if (roots.primary.status == gerg::ReferenceStatus::kGasLike && roots.OtherIsLower())
+    return "GERG-2008 finds a liquid-like root of lower Gibbs energy: the state is not a single-phase gas, and no "
+           "equation's single answer should be trusted.";
+  return std::nullopt;
+}
+
 }  // namespace
 
 void CCalcDlg::OnCompare() {
@@ -81,6 +105,25 @@ void CCalcDlg::OnCompare() {
     return view.rows[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(column)];
   };
 
+  // GERG-2008 takes every gas as itself, the fractions normalised.
+  gerg::ReferenceCalculator reference;
+  const std::array<double, kGasCount>& fractions = accepted.entryFractions;
+  const gerg::ReferenceRoots roots = reference.CalculateRoots(fractions, pressure, temperatureF);
+  const gerg::ReferenceResult& gerg2008 = roots.primary;
+  if (gerg2008.HasValues()) {
+    const gerg::ReferenceValues& us = gerg2008.us;
+    cell(kRowZ, CompareColumn::Gerg2008) = FormatFixed(us.z, 5);
+    cell(kRowMolarDensity, CompareColumn::Gerg2008) = FormatFixed(us.density, 5);
+    cell(kRowSpecificVolume, CompareColumn::Gerg2008) = FormatFixed(us.specificVolume, 5);
+    cell(kRowMolecularWeight, CompareColumn::Gerg2008) = FormatFixed(us.molecularWeight, 2);
+    cell(kRowSpecificHeat, CompareColumn::Gerg2008) = FormatFixed(us.cp, 4);
+    // The reference's values are on the dialog's sign; this row is on the textbook one.
+    cell(kRowJouleThomson, CompareColumn::Gerg2008) = FormatFixed(-us.jouleThomson == 0 ? 0.0 : -us.jouleThomson, 4);
+    cell(kRowSpeedOfSound, CompareColumn::Gerg2008) = FormatFixed(us.speedOfSound, 1);
+    cell(kRowIsentropicExponent, CompareColumn::Gerg2008) = FormatFixed(us.isentropicExponent, 4);
+  }
+  cell(kRowNote, CompareColumn::Gerg2008) = ReferenceNote(gerg2008);
+
   bool bwrsPassNamed = false;
   for (const EquationColumn& column : kEquationColumns) {
     const EquationRun run = RunEquation(calculator, window, column);
@@ -91,10 +134,16 @@ void CCalcDlg::OnCompare() {
     cell(kRowSpecificHeat, column.column) = run.specificHeat;
     cell(kRowJouleThomson, column.column) = run.jouleThomson;
     cell(kRowNote, column.column) = run.note;
+    if (run.zFactor > 0 && gerg2008.HasValues())
+      cell(kRowZDeviation, column.column) = FormatFixed(100 * (run.zFactor - gerg2008.us.z) / gerg2008.us.z, 2);
     if (column.column == CompareColumn::Bwrs && run.note.find(" Root iterations") != std::string::npos)
       bwrsPassNamed = true;
   }
 
+  if (const std::optional<std::string> notAGas = NotASingleGas(roots)) view.lines.push_back(*notAGas);
+  if (fractions[Index(Gas::Hydrogen)] > 0 || fractions[Index(Gas::Helium)] > 0 || fractions[Index(Gas::Oxygen)] > 0)
+    view.lines.push_back("BWRS, PR and RKS compute hydrogen, helium and oxygen as nitrogen; GERG-2008 computes each as "
+                         "itself.");
   if (bwrsPassNamed)
     view.lines.push_back("BWRS \"Liquid Root\" and \"Vapor Root\" name the solver's pass that settled, not the phase.");
   view.lines.push_back(
@@ -115,6 +164,16 @@ void CCalcDlg::OnCompare() {
     }
     chart.series.push_back({column.heading, column.colour, RunsWithGaps(pressures, z)});
   }
+  std::vector<std::optional<double>> referenceZ;
+  for (double p : pressures) {
+    const gerg::ReferenceResult at = reference.Calculate(fractions, p, temperatureF);
+    referenceZ.push_back(at.HasValues() ? std::optional<double>(at.us.z) : std::nullopt);
+    if (at.HasValues()) {
+      lowest = std::min(lowest, at.us.z);
+      highest = std::max(highest, at.us.z);
+    }
+  }
+  chart.series.push_back({"GERG-2008", kGergColour, RunsWithGaps(pressures, referenceZ)});
   chart.x = NiceAxis("Pressure, psia", 0, 3000, 7);
   chart.y = NiceAxis("Z", lowest, highest, 7);
   chart.marks.push_back({ChartMarkKind::VerticalLine, {pressure, 0}, FormatFixed(pressure, 1) + " psia",

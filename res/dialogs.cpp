@@ -155,6 +155,8 @@ constexpr ControlResource kConstantsControls[] = {
 // holds three lines.
 constexpr int CompareRowY(int row) { return 16 + 10 * row; }
 constexpr int CompareColumnX(int column) { return 134 + 72 * column; }
+// The lines under the table, 9 units apart.
+constexpr int CompareLineY(int line) { return 134 + 9 * line; }
 
 // Dialog 135: headings, then each row's label, values and unit; the lines
 // below the table; the two chart areas.
@@ -223,12 +225,14 @@ constexpr ControlResource kCompareControls[] = {
     {CompareValueId(9, 2), K::Static, "", {CompareColumnX(2), CompareRowY(9), 70, 26}},
     {CompareValueId(9, 3), K::Static, "", {CompareColumnX(3), CompareRowY(9), 70, 26}},
     {IDC_COMPARE_UNIT_FIRST + 9, K::Label, "", {CompareColumnX(4), CompareRowY(9), 92, 8}},
-    {IDC_COMPARE_LINE_FIRST + 0, K::Static, "", {4, 134, 512, 8}},
-    {IDC_COMPARE_LINE_FIRST + 1, K::Static, "", {4, 143, 512, 8}},
-    {IDC_COMPARE_LINE_FIRST + 2, K::Static, "", {4, 152, 512, 8}},
-    {IDC_COMPARE_LINE_FIRST + 3, K::Static, "", {4, 161, 512, 8}},
-    {IDC_COMPARE_Z_CHART, K::Chart, "", {4, 172, 254, 124}},
-    {IDC_COMPARE_ENVELOPE_CHART, K::Chart, "", {262, 172, 254, 124}},
+    {IDC_COMPARE_LINE_FIRST + 0, K::Static, "", {4, CompareLineY(0), 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 1, K::Static, "", {4, CompareLineY(1), 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 2, K::Static, "", {4, CompareLineY(2), 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 3, K::Static, "", {4, CompareLineY(3), 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 4, K::Static, "", {4, CompareLineY(4), 512, 8}},
+    {IDC_COMPARE_LINE_FIRST + 5, K::Static, "", {4, CompareLineY(5), 512, 8}},
+    {IDC_COMPARE_Z_CHART, K::Chart, "", {4, 192, 254, 124}},
+    {IDC_COMPARE_ENVELOPE_CHART, K::Chart, "", {262, 192, 254, 124}},
 };
 
 constexpr MenuItemResource kCalculatorMenu[] = {
@@ -253,7 +257,7 @@ constexpr DialogResource kCalculatorDialog{
 constexpr DialogResource kAboutDialog{IDD_ABOUTBOX, "About Corvane", "MS Sans Serif", 8, 217, 55, kAboutControls};
 constexpr DialogResource kConstantsDialog{IDD_CONSTANTS, "View BWRS Constants", "MS Sans Serif", 8, 167, 191,
                                       kConstantsControls};
-constexpr DialogResource kCompareDialog{IDD_COMPARE, "Compare Equations of State", "MS Sans Serif", 8, 520, 300,
+constexpr DialogResource kCompareDialog{IDD_COMPARE, "Compare Equations of State", "MS Sans Serif", 8, 520, 320,
                                     kCompareControls};
 
 }  // namespace

@@ -110,12 +110,12 @@ constexpr int IDC_CONST_GAMMA = 1051;
 // label, one value static per column and its unit; the lines below the
 // table; the two chart areas.
 constexpr int kCompareRowCount = 10;
-constexpr int kCompareLineCount = 4;
+constexpr int kCompareLineCount = 6;
 constexpr int IDC_COMPARE_HEADING_FIRST = 1100;  // columns 0..3
 constexpr int IDC_COMPARE_LABEL_FIRST = 1110;    // rows 0..9
 constexpr int IDC_COMPARE_VALUE_FIRST = 1120;    // + 4 row + column
 constexpr int IDC_COMPARE_UNIT_FIRST = 1160;     // rows 0..9
-constexpr int IDC_COMPARE_LINE_FIRST = 1170;     // lines 0..3
+constexpr int IDC_COMPARE_LINE_FIRST = 1170;     // lines 0..5
 constexpr int IDC_COMPARE_Z_CHART = 1180;
 constexpr int IDC_COMPARE_ENVELOPE_CHART = 1181;
 constexpr int CompareValueId(int row, int column) { return IDC_COMPARE_VALUE_FIRST + 4 * row + column; }

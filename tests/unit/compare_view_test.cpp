@@ -214,5 +214,36 @@ TEST_F(CompareView_, ChartAndCopyTextCarryTheTableValues) {
   }
 }
 
+TEST_F(CompareView_, TheReferenceColumnSaysWhereTheGasIsNotAGasAndWhatItTakesAsItself) {
+  // A tenth hydrogen: the three equations count it as nitrogen (17.23),
+  // the reference as itself (14.6).
+  SetComposition({{res::IDC_METHANE, "0.9"}, {res::IDC_HYDROGEN, "0.1"}});
+  const CompareView& hydrogen = Compare();
+  EXPECT_EQ(Cell(hydrogen, 3, CompareColumn::Bwrs), "17.23");
+  EXPECT_EQ(Cell(hydrogen, 3, CompareColumn::Gerg2008).substr(0, 4), "14.6");
+  bool said = false;
+  for (const std::string& line : hydrogen.lines) said = said || line.find("hydrogen, helium and oxygen as nitrogen") != std::string::npos;
+  EXPECT_TRUE(said);
+  // The deviation is the equation's Z against the reference's.
+  const double z = ParseNumber(Cell(hydrogen, 0, CompareColumn::PengRobinson));
+  const double zg = ParseNumber(Cell(hydrogen, 0, CompareColumn::Gerg2008));
+  EXPECT_NEAR(ParseNumber(Cell(hydrogen, 4, CompareColumn::PengRobinson)), 100 * (z - zg) / zg, 0.01);
+  EXPECT_EQ(Cell(hydrogen, 9, CompareColumn::Gerg2008), "Gas-like root");
+
+  // The rich gas at -100 F and 1500 psia has a dense root only.
+  SetComposition({{res::IDC_METHANE, "0.80"}, {res::IDC_ETHANE, "0.10"}, {res::IDC_PROPANE, "0.05"},
+                  {res::IDC_ISOBUTANE, "0.01"}, {res::IDC_NBUTANE, "0.01"}, {res::IDC_CO2, "0.015"},
+                  {res::IDC_NITROGEN, "0.015"}});
+  SetState("-100", "1500");
+  const CompareView& dense = Compare();
+  EXPECT_EQ(Cell(dense, 9, CompareColumn::Gerg2008), "Dense (liquid-like) root");
+  ASSERT_FALSE(dense.lines.empty());
+  EXPECT_NE(dense.lines[0].find("not a single-phase gas"), std::string::npos);
+  // The start-up gas at the start-up state is a gas.
+  SetComposition({{res::IDC_METHANE, "1"}});
+  SetState("80", "1000");
+  for (const std::string& line : Compare().lines) EXPECT_EQ(line.find("not a single-phase gas"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace corvane
