@@ -53,7 +53,10 @@ class WindowDesktopTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
-  void focusStartsOnPressureAndTabStopsOnTheCheckedRadioButton() {
+  void focusStartsOnTemperatureAndTabStopsOnTheCheckedRadioButton() {
+    QCOMPARE(Focus(), W(IDC_TEMPERATURE));
+    // The pressure edit comes before it in the tab order.
+    Key(Qt::Key_Backtab);
     QCOMPARE(Focus(), W(IDC_PRESSURE));
     Key(Qt::Key_Tab);
     QCOMPARE(Focus(), W(IDC_TEMPERATURE));
