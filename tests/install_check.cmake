@@ -1,5 +1,7 @@
-# Installs the build into PREFIX and checks that the program, its desktop
-# entry, icons and manual land where a Linux desktop looks for them.
+# Installs the build into PREFIX and checks that every path of EXPECTED
+# (relative to PREFIX) is there, that the help page in HELP_DIR has each
+# picture it shows beside it, and, with DESKTOP_ENTRY, that the desktop
+# entry starts the installed program by name and shows its icon.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -7,28 +9,32 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected
-  bin/corvane
-  share/applications/corvane.desktop
-  share/icons/hicolor/scalable/apps/corvane.svg
-  share/icons/hicolor/16x16/apps/corvane.png
-  share/icons/hicolor/32x32/apps/corvane.png
-  share/icons/hicolor/48x48/apps/corvane.png
-  share/icons/hicolor/256x256/apps/corvane.png
-  share/doc/corvane/corvane-help.html
-  share/doc/corvane/accuracy-z-default.png)
-foreach(path IN LISTS expected)
+foreach(path IN LISTS EXPECTED)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
   endif()
 endforeach()
 
-# The desktop entry starts the installed program by name and shows its icon.
-file(STRINGS ${PREFIX}/share/applications/corvane.desktop entry)
-foreach(line "Exec=corvane" "Icon=corvane" "Type=Application")
-  list(FIND entry "${line}" found)
-  if(found EQUAL -1)
-    message(FATAL_ERROR "desktop entry lacks ${line}")
+# Every picture the page shows lies beside it, under the name it uses.
+file(READ ${PREFIX}/${HELP_DIR}/corvane-help.html page)
+string(REGEX MATCHALL "src=\"[^\"]+\"" pictures "${page}")
+if(NOT pictures)
+  message(FATAL_ERROR "the help page shows no pictures")
+endif()
+foreach(picture IN LISTS pictures)
+  string(REGEX REPLACE "src=\"([^\"]+)\"" "\\1" name "${picture}")
+  if(NOT EXISTS ${PREFIX}/${HELP_DIR}/${name})
+    message(FATAL_ERROR "the help page shows ${name}, which is not installed beside it")
   endif()
 endforeach()
+
+if(DESKTOP_ENTRY)
+  file(STRINGS ${PREFIX}/${DESKTOP_ENTRY} entry)
+  foreach(line "Exec=corvane" "Icon=corvane" "Type=Application")
+    list(FIND entry "${line}" found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "desktop entry lacks ${line}")
+    endif()
+  endforeach()
+endif()
 file(REMOVE_RECURSE ${PREFIX})
