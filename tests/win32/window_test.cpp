@@ -355,26 +355,22 @@ TEST_F(Window, EnterInAnEditEscapeAndTheCloseBoxEndTheProgram) {
   }
 }
 
-TEST_F(Window, HelpWithoutItsPageSaysSo) {
-  // A copy of the program alone in a folder, without the page beside it.
+TEST_F(Window, HelpFromTheMenuOrF1WithoutItsPageSaysSo) {
+  // A copy of the program alone in a folder, without the page beside it:
+  // its Help says the page is missing, which shows that the menu item and
+  // F1 from the keyboard reach it, without a browser opening.
   fs::copy_file(ProgramFolder() / "corvane.exe", folder_ / "corvane.exe");
-  CalculatorProcess calculator = Start(folder_ / "corvane.exe");
-  ASSERT_NE(calculator.Dialog(), nullptr);
-  calculator.Menu(ID_HELP);
-  const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
-  EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
-}
-
-
-TEST_F(Window, F1OpensHelpFromTheKeyboard) {
-  // A copy of the program alone in a folder: its Help says the page is
-  // missing, which shows that F1 reached it without a browser opening.
-  fs::copy_file(ProgramFolder() / "corvane.exe", folder_ / "corvane.exe");
-  CalculatorProcess calculator = Start(folder_ / "corvane.exe");
-  ASSERT_NE(calculator.Dialog(), nullptr);
-  calculator.Press(VK_F1);
-  const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
-  EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
+  for (const bool key : {false, true}) {
+    CalculatorProcess calculator = Start(folder_ / "corvane.exe");
+    ASSERT_NE(calculator.Dialog(), nullptr);
+    if (key) {
+      calculator.Press(VK_F1);
+    } else {
+      calculator.Menu(ID_HELP);
+    }
+    const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
+    EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
+  }
 }
 
 TEST_F(Window, TheHelpPageLiesBesideTheProgramWithEveryPictureItShows) {
