@@ -57,7 +57,8 @@ class DialogSurface {
   bool IsChecked(int id) const { return ReadChecked(id); }
   void SetChecked(int id, bool checked);
 
-  // Puts the keyboard focus on a control.
+  // Puts the keyboard focus on a control, as the Tab key would: an edit's
+  // text is then selected, so that typing replaces it.
   virtual void SetFocus(int id) = 0;
 
   // The text selected in the control that has the focus; empty when there

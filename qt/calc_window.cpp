@@ -130,8 +130,9 @@ bool CalcWindow::ReadChecked(int id) const { return controls_->IsChecked(id); }
 void CalcWindow::WriteChecked(int id, bool checked) { controls_->SetChecked(id, checked); }
 
 void CalcWindow::SetFocus(int id) {
-  // Before the window is shown, the widget takes the focus when it is.
-  if (QWidget* control = controls_->Find(id)) control->setFocus(Qt::OtherFocusReason);
+  // Before the window is shown, the widget takes the focus when it is (and
+  // the dialog then selects an edit's text).
+  if (QWidget* control = controls_->Find(id)) control->setFocus(Qt::TabFocusReason);
 }
 
 std::string CalcWindow::SelectedText() const {

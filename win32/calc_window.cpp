@@ -217,7 +217,8 @@ void CalcWindow::WriteChecked(int id, bool checked) {
 void CalcWindow::SetFocus(int id) {
   HWND control = ::GetDlgItem(window_, id);
   if (control == nullptr) return;
-  ::SetFocus(control);
+  // As the dialog manager moves it, selecting an edit's text.
+  ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
   scrolled_.ShowControl(control);
 }
 

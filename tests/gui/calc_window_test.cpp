@@ -164,6 +164,7 @@ class CalcWindowTest : public QObject {
     QVERIFY(!Checked(IDC_WRITE) && !Checked(IDC_APPEND));
     // The temperature edit has the focus, as in every face.
     QCOMPARE(QApplication::focusWidget(), W(IDC_TEMPERATURE));
+    QCOMPARE(qobject_cast<QLineEdit*>(W(IDC_TEMPERATURE))->selectedText(), QStringLiteral("80."));
     QCOMPARE(twin_->surface.focus, IDC_TEMPERATURE);
 
     // The flat menu bar, in order, and no push button that Enter would press.

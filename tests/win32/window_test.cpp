@@ -174,8 +174,13 @@ TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
     EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_CHECKED) << id;
   for (int id : {IDC_PR, IDC_RKS, IDC_JC, IDC_NEWTON, IDC_WRITE, IDC_APPEND})
     EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_UNCHECKED) << id;
-  // The temperature edit has the focus, as in every face.
+  // The temperature edit has the focus, its text selected, as in every face.
   EXPECT_EQ(calculator.Focus(), calculator.Control(IDC_TEMPERATURE));
+  DWORD start = 1, end = 0;
+  ::SendMessageW(calculator.Control(IDC_TEMPERATURE), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
   EXPECT_EQ(HeadlessTwin().surface.focus, IDC_TEMPERATURE);
 
   Screenshot(dialog, L"window-start");
@@ -399,8 +404,13 @@ TEST_F(Window, CtrlCCopiesTheWindowAsTheOtherFacesDoOrTheSelection) {
   twin.dlg.OnCommand(ID_COPY);
   ASSERT_FALSE(twin.surface.clipboard.empty());
 
-  // Nothing selected: the whole window, line by line as the core composes it.
+  // The start-up focus selects the temperature's text: Ctrl+C copies it.
   SetClipboardText("");
+  calculator.Press('C', true);
+  EXPECT_EQ(ClipboardText(), "80.");
+  // Nothing selected (a button has the focus): the whole window, line by
+  // line as the core composes it.
+  calculator.FocusOn(IDC_BWRS);
   calculator.Press('C', true);
   const std::string table = ClipboardText();
   EXPECT_EQ(table, WithCrLf(twin.surface.clipboard));
