@@ -105,6 +105,8 @@ class CCalcDlg {
   void ComputeJouleThomson();
   void ComputeViscosity();
   void ComputePolytropicExponent();
+  // The exponent for a cubic run, with the BWRS constants of its own composition.
+  void ComputePolytropicExponentWithOwnConstants();
   // Solves together, ahead of the optional properties, every state the
   // ticked ones will visit; they then find their densities already solved.
   void SolveProbeStatesAhead(bool specificHeat, bool jouleThomson, bool polytropic);
@@ -191,8 +193,13 @@ class CCalcDlg {
   // A possible density solution into the working members and the results,
   // the density part of them.
   void StoreDensitySolution(const DensitySolution& solution);
-  // The BWRS values at a density, stored; Z also into `compressibility`.
-  bool StoreBwrsDensitySolution(double density);
+  // The BWRS values at a density and the pressure stored with it; Z also
+  // into `compressibility`.
+  bool StoreBwrsDensitySolution(double density, double pressure);
+  // The BWRS constants of the present composition, formed silently (see
+  // calc_dlg_bwrs.cpp), and the mixing rules' part of them.
+  std::optional<BwrsMixture> BwrsMixtureOfComposition() const;
+  std::optional<BwrsMixture> MixedWithMethane() const;
   void SetMethodNote(const char* method, const char* root, unsigned count);
 
   // The probe a solve serves while a probe flag is set: where its
