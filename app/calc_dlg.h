@@ -1,11 +1,15 @@
 // The calculator dialog: the owner of all calculation state and the home of
-// every handler. Both faces (the Qt window and corvane-cli) reach it only
-// through the DialogSurface it is given; it includes no toolkit header.
+// every handler. Every face (the Qt window, the Win32 window and
+// corvane-cli) reaches it only through the DialogSurface it is given; it
+// includes no toolkit header.
 //
-// Operations take no arguments and return nothing, except the Johnson-Culver
-// solver's root selector and the status (1 found, 0 not found) of the
-// false-position and cubic solvers. Flags are small integers of fixed
-// widths, not booleans.
+// The calculation steps read their inputs from the members and write their
+// results back, so most take no arguments and return nothing. The few that
+// do say so beside them: the dialog's entry points take the command or
+// control id, the Johnson-Culver solver a root selector, the false-position
+// and cubic solvers return a status (1 found, 0 not found), and the private
+// helpers take the solution, state or equation they work on. Flags are small
+// integers of fixed widths, not booleans.
 #pragma once
 
 #include <array>
@@ -67,13 +71,16 @@ class CCalcDlg {
   void InitComponentTable();
   void InitInteractionTable();
 
-  // Menu commands.
+  // Menu commands and keys.
   void OnHelp();
   void OnAbout();
   void OnRun();
   // The Compare view: the entered state by each equation of state and by
   // GERG-2008, each on a fresh calculator, so nothing of this dialog changes.
   void OnCompare();
+  // Ctrl+C: the selected text, or else the whole window as tab-separated
+  // lines of name, value and unit.
+  void OnCopy();
 
   // The run and its inputs.
   // Reads and checks the state and the composition as a Run does, with the
@@ -117,7 +124,8 @@ class CCalcDlg {
   void RecallMixture();
   void ShowBwrsConstants();
 
-  // Members, in the order the dialog has always declared them.
+  // Members: the flags first, then the mixture, the solver's working
+  // values, the tables, the run's choices and the entered values.
   std::int32_t compositionAccepted = 0;
   std::int8_t reportFileIsNew = 0;
   std::int8_t cpProbe = 0;
@@ -127,7 +135,9 @@ class CCalcDlg {
   MixtureCoefficients mixture;
 
   double gasConstant = 0;          // psia ft3/(lb-mole R)
-  double stateTemperature = 0;     // R
+  // R during every calculation; from start-up until the first run it holds
+  // the start-up temperature in F, unconverted, and nothing reads it then.
+  double stateTemperature = 0;
   double statePressure = 0;        // psia
   double calculatedPressure = 0;   // psia
   double jcStartDensityHigh = 0;   // lb-mole/ft3

@@ -21,6 +21,8 @@ constexpr int IDM_ABOUTBOX = 16;
 constexpr int ID_VIEW = 32780;
 constexpr int ID_RUN = 32782;
 constexpr int ID_COMPARE = 32783;
+// Ctrl+C: the selection, or else the whole window as a table.
+constexpr int ID_COPY = 32800;
 
 // State conditions.
 constexpr int IDC_TEMPERATURE = 1011;
