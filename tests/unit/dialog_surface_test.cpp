@@ -30,6 +30,7 @@ class BareFace final : public DialogSurface {
   void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
   std::optional<std::string> AskMixtureFileName(FileDialogKind) override { return std::nullopt; }
   void ShowConstants(const BwrsConstantTexts&) override {}
+  void ShowCompare(const CompareView&) override {}
   void ShowAbout() override {}
   void ShowHelp() override {}
   void EndDialog(int) override {}
