@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "text/wide_text.h"
+#include "win32/clipboard.h"
 #include "win32/compare_dialog.h"
 #include "win32/dialog_template.h"
 #include "win32/help_page.h"
@@ -237,25 +238,7 @@ std::string CalcWindow::SelectedText() const {
   return start < end ? NarrowToUtf8(text.substr(start, end - start)) : std::string();
 }
 
-void CalcWindow::CopyToClipboard(std::string_view text) {
-  // Windows ends the lines of clipboard text in CR LF.
-  std::wstring lines;
-  for (const wchar_t c : Wide(text)) {
-    if (c == L'\n') lines += L'\r';
-    lines += c;
-  }
-  const std::size_t bytes = (lines.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) return;
-  std::memcpy(::GlobalLock(memory), lines.c_str(), bytes);
-  ::GlobalUnlock(memory);
-  // Another program may hold the clipboard for a moment.
-  bool opened = false;
-  for (int attempt = 0; attempt < 10 && !(opened = ::OpenClipboard(window_)); ++attempt) ::Sleep(20);
-  if (opened && ::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;
-  if (opened) ::CloseClipboard();
-  if (memory != nullptr) ::GlobalFree(memory);
-}
+void CalcWindow::CopyToClipboard(std::string_view text) { PutTextOnClipboard(window_, text); }
 
 HWND CalcWindow::Owner() const {
   HWND active = ::GetActiveWindow();

@@ -5,6 +5,8 @@
 
 #include "text/wide_text.h"
 #include "views/chart.h"
+#include "views/compare_text.h"
+#include "win32/clipboard.h"
 #include "win32/dialog_template.h"
 
 namespace corvane::win32 {
@@ -14,10 +16,29 @@ std::wstring Wide(std::string_view text) { return WidenUtf8(text).value_or(std::
 
 COLORREF Colour(const ChartColour& c) { return RGB(c.red, c.green, c.blue); }
 
+// The Compare dialog of this thread while it runs, and its view: the modal
+// loop translates no accelerator, so a queue hook sees Ctrl+C for it.
+thread_local HWND compareWindow = nullptr;
+thread_local const CompareView* compareView = nullptr;
+
+LRESULT CALLBACK CompareKeys(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && compareWindow != nullptr) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    const bool ours = message->hwnd == compareWindow || ::IsChild(compareWindow, message->hwnd);
+    if (ours && message->message == WM_KEYDOWN && message->wParam == 'C' && ::GetKeyState(VK_CONTROL) < 0 &&
+        ::GetKeyState(VK_MENU) >= 0 && ::GetKeyState(VK_SHIFT) >= 0) {
+      PutTextOnClipboard(compareWindow, CompareTableText(*compareView));
+      message->message = WM_NULL;
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 INT_PTR CALLBACK CompareDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+      compareWindow = window;
       const auto& view = *reinterpret_cast<const CompareView*>(lParam);
       for (int row = 0; row < res::kCompareRowCount && row < static_cast<int>(view.rows.size()); ++row)
         for (int column = 0; column < static_cast<int>(kCompareColumnCount); ++column)
@@ -100,7 +121,12 @@ void PaintChart(HDC dc, const RECT& area, const ChartContent& chart) {
 
 void RunCompareDialog(HINSTANCE instance, HWND owner, const CompareView& view) {
   const DialogTemplate modal(res::CompareDialog(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0);
+  compareView = &view;
+  HHOOK keys = ::SetWindowsHookExW(WH_GETMESSAGE, &CompareKeys, nullptr, ::GetCurrentThreadId());
   ::DialogBoxIndirectParamW(instance, modal.Get(), owner, &CompareDialogProc, reinterpret_cast<LPARAM>(&view));
+  if (keys != nullptr) ::UnhookWindowsHookEx(keys);
+  compareWindow = nullptr;
+  compareView = nullptr;
 }
 
 }  // namespace corvane::win32
