@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/working_directory.h"
+#include "platform/copy_text.h"
 #include "res/dialogs.h"
 #include "text/number_text.h"
 #include "thermo/bwrs_johnson_culver.h"
@@ -101,6 +102,7 @@ bool CCalcDlg::OnInitDialog() {
   for (std::size_t i = 0; i < kEntryOrderEdits.size(); ++i)
     surface_.SetText(kEntryOrderEdits[i], FormatFixed(entryFractions[i], 5));
   UpdateCompositionSum();
+  surface_.SetFocus(res::CalculatorDialog().initialFocus);
   return true;
 }
 
@@ -109,6 +111,7 @@ void CCalcDlg::OnCommand(int id) {
     case res::ID_HELP: OnHelp(); break;
     case res::ID_RUN: OnRun(); break;
     case res::ID_VIEW: ShowBwrsConstants(); break;
+    case res::ID_COPY: OnCopy(); break;
     case res::IDM_ABOUTBOX: OnAbout(); break;
     case res::IDOK:
     case res::IDCANCEL: surface_.EndDialog(id); break;
@@ -134,6 +137,12 @@ void CCalcDlg::OnEditChanged(int id) {
 
 void CCalcDlg::OnHelp() { surface_.ShowHelp(); }
 void CCalcDlg::OnAbout() { surface_.ShowAbout(); }
+
+void CCalcDlg::OnCopy() {
+  const std::string selected = surface_.SelectedText();
+  surface_.CopyToClipboard(selected.empty() ? TabSeparatedLines(DialogRows(res::CalculatorDialog(), surface_))
+                                            : selected);
+}
 
 void CCalcDlg::ShowMessage(const res::MessageText& message) {
   surface_.ShowMessage(message.text, message.caption, message.icon);

@@ -1,11 +1,15 @@
 // The calculator dialog: the owner of all calculation state and the home of
-// every handler. Both faces (the Qt window and corvane-cli) reach it only
-// through the DialogSurface it is given; it includes no toolkit header.
+// every handler. Every face (the Qt window, the Win32 window and
+// corvane-cli) reaches it only through the DialogSurface it is given; it
+// includes no toolkit header.
 //
-// Operations take no arguments and return nothing, except the Johnson-Culver
-// solver's root selector and the status (1 found, 0 not found) of the
-// false-position and cubic solvers. Flags are small integers of fixed
-// widths, not booleans.
+// The calculation steps read their inputs from the members and write their
+// results back, so most take no arguments and return nothing. The few that
+// do say so beside them: the dialog's entry points take the command or
+// control id, the Johnson-Culver solver a root selector, the false-position
+// and cubic solvers return a status (1 found, 0 not found), and the private
+// helpers take the solution, state or equation they work on. Flags are small
+// integers of fixed widths, not booleans.
 #pragma once
 
 #include <array>
@@ -67,10 +71,13 @@ class CCalcDlg {
   void InitComponentTable();
   void InitInteractionTable();
 
-  // Menu commands.
+  // Menu commands and keys.
   void OnHelp();
   void OnAbout();
   void OnRun();
+  // Ctrl+C: the selected text, or else the whole window as tab-separated
+  // lines of name, value and unit.
+  void OnCopy();
 
   // The run and its inputs.
   void ReadStateConditions();
@@ -98,6 +105,8 @@ class CCalcDlg {
   void ComputeJouleThomson();
   void ComputeViscosity();
   void ComputePolytropicExponent();
+  // The exponent for a cubic run, with the BWRS constants of its own composition.
+  void ComputePolytropicExponentWithOwnConstants();
   // Solves together, ahead of the optional properties, every state the
   // ticked ones will visit; they then find their densities already solved.
   void SolveProbeStatesAhead(bool specificHeat, bool jouleThomson, bool polytropic);
@@ -109,7 +118,8 @@ class CCalcDlg {
   void RecallMixture();
   void ShowBwrsConstants();
 
-  // Members, in the order the dialog has always declared them.
+  // Members: the flags first, then the mixture, the solver's working
+  // values, the tables, the run's choices and the entered values.
   std::int32_t compositionAccepted = 0;
   std::int8_t reportFileIsNew = 0;
   std::int8_t cpProbe = 0;
@@ -119,7 +129,9 @@ class CCalcDlg {
   MixtureCoefficients mixture;
 
   double gasConstant = 0;          // psia ft3/(lb-mole R)
-  double stateTemperature = 0;     // R
+  // R during every calculation; from start-up until the first run it holds
+  // the start-up temperature in F, unconverted, and nothing reads it then.
+  double stateTemperature = 0;
   double statePressure = 0;        // psia
   double calculatedPressure = 0;   // psia
   double jcStartDensityHigh = 0;   // lb-mole/ft3
@@ -181,8 +193,13 @@ class CCalcDlg {
   // A possible density solution into the working members and the results,
   // the density part of them.
   void StoreDensitySolution(const DensitySolution& solution);
-  // The BWRS values at a density, stored; Z also into `compressibility`.
-  bool StoreBwrsDensitySolution(double density);
+  // The BWRS values at a density and the pressure stored with it; Z also
+  // into `compressibility`.
+  bool StoreBwrsDensitySolution(double density, double pressure);
+  // The BWRS constants of the present composition, formed silently (see
+  // calc_dlg_bwrs.cpp), and the mixing rules' part of them.
+  std::optional<BwrsMixture> BwrsMixtureOfComposition() const;
+  std::optional<BwrsMixture> MixedWithMethane() const;
   void SetMethodNote(const char* method, const char* root, unsigned count);
 
   // The probe a solve serves while a probe flag is set: where its

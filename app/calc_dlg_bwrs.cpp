@@ -2,6 +2,7 @@
 // in thermo/; here they meet the dialog's members, the probe slots, the
 // method note and the message boxes.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "app/calc_dlg.h"
@@ -35,23 +36,37 @@ void CCalcDlg::ComputeBwrsCoefficients() {
 }
 
 void CCalcDlg::MixBwrsCoefficients() {
-  if (presentList.entries[1] != kMethane) {
+  const std::optional<BwrsMixture> mixed = MixedWithMethane();
+  if (!mixed) {
     ShowMessage(res::kMixtureNotSupported);
     mixtureRefused_ = true;
     return;
   }
   fpMemo_.Clear();
+  mixture = mixed->coefficients;
+  mixtureAcentricFactor = mixed->acentricFactor;
+}
+
+// The mixing rules over a mixture whose first present component is methane.
+// Negative fractions can mix to a molecular weight that is zero, negative or
+// infinite: no density, volume or Z could be formed from it, so there are
+// no constants then either.
+std::optional<BwrsMixture> CCalcDlg::MixedWithMethane() const {
+  if (presentList.entries[1] != kMethane) return std::nullopt;
   const BwrsMixture mixed = MixBwrsRules(components, mixingTerms_);
-  // Negative fractions can mix to a molecular weight that is zero, negative
-  // or infinite: no density, volume or Z could be formed from it.
   const double molWeight = mixed.coefficients.molecularWeight;
-  if (!(molWeight > 0.0) || !std::isfinite(molWeight)) {
-    ShowMessage(res::kMixtureNotSupported);
-    mixtureRefused_ = true;
-    return;
-  }
-  mixture = mixed.coefficients;
-  mixtureAcentricFactor = mixed.acentricFactor;
+  if (!(molWeight > 0.0) || !std::isfinite(molWeight)) return std::nullopt;
+  return mixed;
+}
+
+// What ComputeBwrsCoefficients forms from the present composition, without
+// its messages: one present component's own constants, or the mixing
+// rules' where methane comes first; none where a BWRS run would refuse the
+// mixture.
+std::optional<BwrsMixture> CCalcDlg::BwrsMixtureOfComposition() const {
+  if (presentList.count == 1) return PureComponentMixture(components, presentList.entries[1]);
+  if (presentList.entries[1] > kMethane) return std::nullopt;
+  return MixedWithMethane();
 }
 
 void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
@@ -63,7 +78,9 @@ void CCalcDlg::SolveBwrsJohnsonCulver(int rootSelector) {
   // A density the stepping ends on is no root when it would show an
   // impossible state: a liquid-like state stops at the start density under
   // a relaxed tolerance with a negative pressure there.
-  if (!found.found || !StoreBwrsDensitySolution(found.density)) {
+  // The pressure stored is the last one evaluated: a relaxed-tolerance end
+  // shows how far it is from the entered pressure.
+  if (!found.found || !StoreBwrsDensitySolution(found.density, found.lastPressure)) {
     ShowMessage(res::kNoJohnsonCulverRoot);
     return;
   }
@@ -84,7 +101,10 @@ int CCalcDlg::SolveBwrsFalsePosition() {
     *slot = found.root;
     return 1;
   }
-  if (!StoreBwrsDensitySolution(found.root)) {
+  // The root is the secant point between the last two points, not one of
+  // them: the state's own pressure goes with it, so Z belongs to the entered
+  // state and a repeated Run reads back the pressure it was given.
+  if (!StoreBwrsDensitySolution(found.root, statePressure)) {
     ReportNoFpRoot();
     return 0;
   }
@@ -101,15 +121,14 @@ void CCalcDlg::ReportNoFpRoot() {
   ShowMessage(res::kNoFalsePositionRoot);
 }
 
-// v = 1 / (rho MW) and Z = P v MW / (T R), with P the equation's pressure at
-// the last density evaluated, which is within the solver's tolerance of the
-// entered pressure. An impossible state (a density or Z that is not
+// v = 1 / (rho MW) and Z = P v MW / (T R), with P the pressure the solver
+// stores with the density. An impossible state (a density or Z that is not
 // positive, a value that is not finite) is stored nowhere.
-bool CCalcDlg::StoreBwrsDensitySolution(double density) {
+bool CCalcDlg::StoreBwrsDensitySolution(double density, double pressure) {
   const double molWeight = mixture.molecularWeight;
   const double volume = 1 / (density * molWeight);
-  const double z = calculatedPressure * volume * molWeight / (stateTemperature * gasConstant);
-  const DensitySolution solution{calculatedPressure, density, volume, z, molWeight};
+  const double z = pressure * volume * molWeight / (stateTemperature * gasConstant);
+  const DensitySolution solution{pressure, density, volume, z, molWeight};
   if (!solution.Possible()) return false;
   StoreDensitySolution(solution);
   compressibility = z;

@@ -178,4 +178,22 @@ void CCalcDlg::ComputePolytropicExponent() {
   restore();
 }
 
+// A Peng-Robinson or Redlich-Kwong-Soave run forms no BWRS constants of its
+// own, yet N is always a BWRS result: the exponent's solves take the
+// constants of this run's composition, formed without a message, and the
+// last BWRS run's constants, molecular weight and acentric factor are put
+// back afterwards, so the constants view still shows that run's. A
+// composition BWRS cannot mix has no N ("No solution").
+void CCalcDlg::ComputePolytropicExponentWithOwnConstants() {
+  const std::optional<BwrsMixture> own = BwrsMixtureOfComposition();
+  if (!own) return;
+  const MixtureCoefficients lastBwrsMixture = mixture;
+  const double lastBwrsAcentricFactor = mixtureAcentricFactor;
+  mixture = own->coefficients;
+  mixtureAcentricFactor = own->acentricFactor;
+  ComputePolytropicExponent();
+  mixture = lastBwrsMixture;
+  mixtureAcentricFactor = lastBwrsAcentricFactor;
+}
+
 }  // namespace corvane

@@ -7,7 +7,10 @@
 namespace corvane {
 
 void CCalcDlg::ShowResults() {
-  surface_.SetText(res::IDC_PRESSURE, FormatFixed(results.pressure, 1));
+  // A run that computed no pressure (a failed solve) leaves the entered one
+  // in the box, so the next Run is not refused for a pressure of 0.
+  const double shownPressure = results.pressure != 0.0 ? results.pressure : entryPressure;
+  surface_.SetText(res::IDC_PRESSURE, FormatFixed(shownPressure, 1));
   surface_.SetText(res::IDC_MOLAR_DENSITY, FormatFixed(results.density, 5));
   surface_.SetText(res::IDC_SPECIFIC_VOLUME, FormatFixed(results.specVolume, 5));
   surface_.SetText(res::IDC_COMPRESSIBILITY, FormatFixed(results.zFactor, 5));

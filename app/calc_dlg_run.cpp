@@ -100,11 +100,13 @@ CCalcDlg::SolveOutcome CCalcDlg::SolveChosenEquation() {
 void CCalcDlg::ComputeTickedProperties() {
   // Every state the ticked procedures below will visit, solved together
   // beforehand; they find the same densities they would solve one by one.
-  SolveProbeStatesAhead(eosChoice == kEosBwrs && surface_.IsChecked(res::IDC_CP),
-                        eosChoice == kEosBwrs && surface_.IsChecked(res::IDC_JT),
-                        surface_.IsChecked(res::IDC_POLYTROPIC_BOX));
+  // The polytropic exponent of a cubic run solves with constants it forms
+  // itself, so it is not among them.
+  const bool bwrs = eosChoice == kEosBwrs;
+  SolveProbeStatesAhead(bwrs && surface_.IsChecked(res::IDC_CP), bwrs && surface_.IsChecked(res::IDC_JT),
+                        bwrs && surface_.IsChecked(res::IDC_POLYTROPIC_BOX));
 
-  if (eosChoice == kEosBwrs) {
+  if (bwrs) {
     cpRequested = surface_.IsChecked(res::IDC_CP) ? 1 : 0;
     if (cpRequested == 1) ComputeSpecificHeat();
     jtRequested = surface_.IsChecked(res::IDC_JT) ? 1 : 0;
@@ -113,7 +115,12 @@ void CCalcDlg::ComputeTickedProperties() {
   viscosityRequested = surface_.IsChecked(res::IDC_VISCOSITY_BOX) ? 1 : 0;
   if (viscosityRequested == 1) ComputeViscosity();
   polytropicRequested = surface_.IsChecked(res::IDC_POLYTROPIC_BOX) ? 1 : 0;
-  if (polytropicRequested == 1) ComputePolytropicExponent();
+  if (polytropicRequested == 1) {
+    if (bwrs)
+      ComputePolytropicExponent();
+    else
+      ComputePolytropicExponentWithOwnConstants();
+  }
 }
 
 void CCalcDlg::WriteReportIfTicked() {

@@ -1,6 +1,8 @@
 # Packages: on Windows a zip of corvane.exe, corvane-cli.exe, the help page
-# and the README; on Linux a .deb of both programs, the desktop entry, the
-# icons and the help page. scripts/package.sh builds either in one command.
+# with its plots and the README; on Linux a .deb of both programs, the
+# desktop entry, the icons and the help page with its plots. Both take the
+# help files from the install rules, which take them from CORVANE_HELP_FILES
+# (cmake/help_files.cmake). scripts/package.sh builds either in one command.
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VENDOR "Corvane")
 set(CPACK_PACKAGE_CONTACT "Corvane developers <corvane@localhost>")
@@ -16,9 +18,10 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME corvane-${PROJECT_VERSION}-win64)
-  # Everything in one folder: Help looks for its page beside corvane.exe.
+  # Everything in one folder: Help looks for its page beside corvane.exe
+  # (win32/CMakeLists.txt installs the help files there).
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-  install(FILES ${PROJECT_SOURCE_DIR}/res/help/corvane-help.html ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

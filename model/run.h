@@ -6,7 +6,8 @@
 
 namespace corvane {
 
-// The equation of state of a run, numbered as the dialog has always stored it.
+// The equation of state of a run, numbered from 1 in the order of its radio
+// buttons; 0 is no equation, which no run has.
 enum EosChoice : std::int8_t { kEosBwrs = 1, kEosPengRobinson = 2, kEosRedlichKwongSoave = 3 };
 
 // The root method; not chosen (0) while a cubic solver has not yet read the

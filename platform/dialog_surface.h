@@ -1,5 +1,12 @@
-// The seam between the calculator core and a face (the Qt window or the
-// headless surface): what CCalcDlg needs from a window, and nothing more.
+// The seam between the calculator core and a face (the Qt window, the Win32
+// window or the headless surface): what CCalcDlg needs from a window, and
+// nothing more.
+//
+// The rules every face must keep alike live here, once, in the non-virtual
+// operations: an edit's length limit, the change notification of every text
+// set, the exclusivity of radio buttons. A face only overrides the toolkit
+// steps below them (ReadText, WriteText, ReadChecked, WriteChecked) and the
+// windows it shows.
 #pragma once
 
 #include <array>
@@ -25,11 +32,11 @@ class DialogSurface {
   virtual ~DialogSurface() = default;
 
   // The text of a control (edit, static, label) by id.
-  virtual std::string GetText(int id) const = 0;
-  // Sets a control's text. Setting an edit's text raises its change
-  // notification at once, exactly as typing does; an edit keeps at most
-  // res::kEditTextLimit characters of it.
-  virtual void SetText(int id, std::string_view text) = 0;
+  std::string GetText(int id) const { return ReadText(id); }
+  // Sets a control's text. An edit keeps at most res::kEditTextLimit bytes
+  // of it and raises its change notification at once, exactly as typing
+  // does, even when the text is the one it already holds.
+  void SetText(int id, std::string_view text);
   // The number an edit's text reads as (ParseNumber). A run reads each
   // fraction several times and every edit change reads all fifteen: an edit
   // whose text is unchanged since it was last read keeps its value, so a
@@ -47,14 +54,26 @@ class DialogSurface {
 
   // Radio buttons and check boxes. Checking a radio button unchecks the
   // others of its group.
-  virtual bool IsChecked(int id) const = 0;
-  virtual void SetChecked(int id, bool checked) = 0;
+  bool IsChecked(int id) const { return ReadChecked(id); }
+  void SetChecked(int id, bool checked);
+
+  // Puts the keyboard focus on a control, as the Tab key would: an edit's
+  // text is then selected, so that typing replaces it.
+  virtual void SetFocus(int id) = 0;
+
+  // The text selected in the control that has the focus; empty when there
+  // is none.
+  virtual std::string SelectedText() const = 0;
+  // Puts a text on the clipboard; lines end in "\n", and a face whose
+  // platform ends them otherwise translates.
+  virtual void CopyToClipboard(std::string_view text) = 0;
 
   // A modal message box with an OK button.
   virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
 
-  // The save or open dialog of mixture files: the chosen path, or nothing
-  // when the user cancelled.
+  // The save or open dialog of mixture files (res::MixtureFileFilters and
+  // the names beside it): the chosen path, or nothing when the user
+  // cancelled.
   virtual std::optional<std::string> AskMixtureFileName(FileDialogKind kind) = 0;
 
   // The modal constants view: the texts of its eleven value statics, B0 .. gamma.
@@ -70,6 +89,16 @@ class DialogSurface {
   void SetEditChangedHandler(EditChangedHandler handler) { editChanged_ = std::move(handler); }
 
  protected:
+  // The toolkit's own steps: a control's text and check mark as they stand,
+  // and writing them without any of the rules above (no cut, no
+  // notification, no other button touched).
+  virtual std::string ReadText(int id) const = 0;
+  virtual void WriteText(int id, std::string_view text) = 0;
+  virtual bool ReadChecked(int id) const = 0;
+  virtual void WriteChecked(int id, bool checked) = 0;
+
+  // A face calls this when the user has changed an edit's text (typing,
+  // pasting, cutting); texts the core sets notify by themselves.
   void NotifyEditChanged(int id) const {
     if (editChanged_) editChanged_(id);
   }

@@ -6,7 +6,7 @@ namespace corvane {
 HeadlessSurface::HeadlessSurface() {
   for (const res::ControlResource& item : res::CalculatorDialog().controls) {
     if (item.id == res::IDC_STATIC) continue;
-    Control control{item.kind, item.radioGroup, std::string(item.text), false};
+    Control control{std::string(item.text)};
     // Edits and result statics start empty; the core writes their texts.
     if (item.kind == res::ControlKind::Edit) control.text.clear();
     const auto id = static_cast<std::size_t>(item.id);
@@ -37,19 +37,17 @@ void HeadlessSurface::MarkChanged(Control& control) {
   changedSinceCheckpoint_.push_back(static_cast<std::size_t>(&control - controls_.data()));
 }
 
-std::string HeadlessSurface::GetText(int id) const {
+std::string HeadlessSurface::ReadText(int id) const {
   const Control* control = Find(id);
   return control == nullptr ? std::string() : control->text;
 }
 
-void HeadlessSurface::SetText(int id, std::string_view text) {
+void HeadlessSurface::WriteText(int id, std::string_view text) {
   Control* control = Find(id);
   if (control == nullptr) return;
   MarkChanged(*control);
-  // An edit holds at most the edit control's limit, as in every face.
-  control->text.assign(control->kind == res::ControlKind::Edit ? text.substr(0, res::kEditTextLimit) : text);
+  control->text.assign(text);
   control->numberKnown = false;
-  if (control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
 }
 
 double HeadlessSurface::GetNumber(int id) const {
@@ -62,22 +60,14 @@ double HeadlessSurface::GetNumber(int id) const {
   return control->number;
 }
 
-bool HeadlessSurface::IsChecked(int id) const {
+bool HeadlessSurface::ReadChecked(int id) const {
   const Control* control = Find(id);
   return control != nullptr && control->checked;
 }
 
-void HeadlessSurface::SetChecked(int id, bool checked) {
+void HeadlessSurface::WriteChecked(int id, bool checked) {
   Control* control = Find(id);
   if (control == nullptr) return;
-  if (checked && control->kind == res::ControlKind::RadioButton) {
-    for (Control& other : controls_) {
-      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.checked) {
-        MarkChanged(other);
-        other.checked = false;
-      }
-    }
-  }
   MarkChanged(*control);
   control->checked = checked;
 }

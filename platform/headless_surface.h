@@ -23,12 +23,12 @@ class HeadlessSurface : public DialogSurface {
   // Controls, kinds, radio groups and start-up texts of dialog 102.
   HeadlessSurface();
 
-  std::string GetText(int id) const override;
-  void SetText(int id, std::string_view text) override;
   // Read once per text: a run reads the fifteen fractions several times.
   double GetNumber(int id) const override;
-  bool IsChecked(int id) const override;
-  void SetChecked(int id, bool checked) override;
+  void SetFocus(int id) override { focus = id; }
+  // Nothing is ever selected here.
+  std::string SelectedText() const override { return {}; }
+  void CopyToClipboard(std::string_view text) override { clipboard.assign(text); }
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
   void ShowConstants(const BwrsConstantTexts& texts) override;
@@ -53,11 +53,17 @@ class HeadlessSurface : public DialogSurface {
   int aboutShown = 0;
   int helpShown = 0;
   std::optional<int> endResult;
+  int focus = 0;          // the control given the focus last
+  std::string clipboard;  // the text copied last
+
+ protected:
+  std::string ReadText(int id) const override;
+  void WriteText(int id, std::string_view text) override;
+  bool ReadChecked(int id) const override;
+  void WriteChecked(int id, bool checked) override;
 
  private:
   struct Control {
-    res::ControlKind kind;
-    int radioGroup = 0;
     std::string text;
     bool checked = false;
     bool changed = false;  // since the checkpoint

@@ -18,7 +18,6 @@
 #include "qt/constants_dialog.h"
 #include "qt/help_window.h"
 #include "qt/mixture_file_dialog.h"
-#include "qt/window_copy_text.h"
 
 namespace corvane::qt {
 
@@ -53,11 +52,13 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
 
   ApplyTextColours();
   for (const auto& [id, widget] : controls_->All()) {
+    // The accelerator keys reach the core before a control acts on them
+    // (an edit would copy its own selection, or nothing).
+    widget->installEventFilter(this);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      // What the user types; the texts the core sets notify by themselves.
       const int editId = id;
-      connect(edit, &QLineEdit::textChanged, this, [this, editId] { NotifyEditChanged(editId); });
-      // Ctrl+C with nothing selected in an edit copies the whole window.
-      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textEdited, this, [this, editId] { NotifyEditChanged(editId); });
     }
   }
   // Results and notes can be selected with the mouse and copied.
@@ -76,8 +77,6 @@ CalcWindow::CalcWindow() : QDialog(nullptr), calc_(*this) {
   }
 
   calc_.OnInitDialog();
-  // The first control of the dialog, the pressure edit, takes the focus.
-  if (QWidget* first = controls_->Find(res::IDC_PRESSURE)) first->setFocus(Qt::OtherFocusReason);
   FitToScreen();
 }
 
@@ -108,8 +107,6 @@ void CalcWindow::BuildMenuBar() {
     connect(action, &QAction::triggered, this, [this, commandId] { calc_.OnCommand(commandId); });
     menuActions_[commandId] = action;
   }
-  // F1 asks for help, as everywhere on the desktop.
-  if (QAction* help = MenuAction(res::ID_HELP)) help->setShortcut(QKeySequence::HelpContents);
 }
 
 void CalcWindow::ApplyTextColours() {
@@ -127,21 +124,25 @@ QAction* CalcWindow::MenuAction(int commandId) const {
   return it == menuActions_.end() ? nullptr : it->second;
 }
 
-std::string CalcWindow::GetText(int id) const { return controls_->Text(id); }
+std::string CalcWindow::ReadText(int id) const { return controls_->Text(id); }
+void CalcWindow::WriteText(int id, std::string_view text) { controls_->SetText(id, text); }
+bool CalcWindow::ReadChecked(int id) const { return controls_->IsChecked(id); }
+void CalcWindow::WriteChecked(int id, bool checked) { controls_->SetChecked(id, checked); }
 
-void CalcWindow::SetText(int id, std::string_view text) {
-  // An edit notifies its change even when the new text equals the old one,
-  // as typing over it would; the toolkit only signals real changes.
-  QLineEdit* edit = controls_->Edit(id);
-  if (edit != nullptr && edit->text() == ToQString(text)) {
-    NotifyEditChanged(id);
-    return;
-  }
-  controls_->SetText(id, text);
+void CalcWindow::SetFocus(int id) {
+  // Before the window is shown, the widget takes the focus when it is (and
+  // the dialog then selects an edit's text).
+  if (QWidget* control = controls_->Find(id)) control->setFocus(Qt::TabFocusReason);
 }
 
-bool CalcWindow::IsChecked(int id) const { return controls_->IsChecked(id); }
-void CalcWindow::SetChecked(int id, bool checked) { controls_->SetChecked(id, checked); }
+std::string CalcWindow::SelectedText() const {
+  const QWidget* focus = focusWidget();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(focus)) return edit->selectedText().toStdString();
+  if (const auto* label = qobject_cast<const QLabel*>(focus)) return label->selectedText().toStdString();
+  return {};
+}
+
+void CalcWindow::CopyToClipboard(std::string_view text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
 
 QWidget* CalcWindow::ActiveOwner() {
   QWidget* active = QApplication::activeWindow();
@@ -182,27 +183,25 @@ void CalcWindow::EndDialog(int result) { done(result); }
 
 void CalcWindow::reject() { calc_.OnCommand(res::IDCANCEL); }
 
-bool CalcWindow::CopyOnRequest(QKeyEvent* event) {
-  if (!event->matches(QKeySequence::Copy)) return false;
-  const QWidget* focus = focusWidget();
-  if (const auto* edit = qobject_cast<const QLineEdit*>(focus); edit != nullptr && edit->hasSelectedText())
-    return false;  // the edit copies its selection
-  if (const auto* label = qobject_cast<const QLabel*>(focus); label != nullptr && label->hasSelectedText()) {
-    QGuiApplication::clipboard()->setText(label->selectedText());
-  } else {
-    QGuiApplication::clipboard()->setText(DialogAsTable(res::CalculatorDialog(), *controls_));
+bool CalcWindow::CommandForKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  for (const res::AcceleratorResource& accelerator : res::CalculatorAccelerators()) {
+    const int key = accelerator.key == res::AcceleratorKey::F1 ? Qt::Key_F1 : Qt::Key_C;
+    if (event->key() != key || modifiers != (accelerator.control ? Qt::ControlModifier : Qt::NoModifier)) continue;
+    calc_.OnCommand(accelerator.commandId);
+    event->accept();
+    return true;
   }
-  event->accept();
-  return true;
+  return false;
 }
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && CopyOnRequest(static_cast<QKeyEvent*>(event))) return true;
+  if (event->type() == QEvent::KeyPress && CommandForKey(static_cast<QKeyEvent*>(event))) return true;
   return QDialog::eventFilter(watched, event);
 }
 
 void CalcWindow::keyPressEvent(QKeyEvent* event) {
-  if (CopyOnRequest(event)) return;
+  if (CommandForKey(event)) return;
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (enter && plain) {

@@ -28,10 +28,9 @@ class CalcWindow final : public QDialog, public DialogSurface {
   CalcWindow();
   ~CalcWindow() override;
 
-  std::string GetText(int id) const override;
-  void SetText(int id, std::string_view text) override;
-  bool IsChecked(int id) const override;
-  void SetChecked(int id, bool checked) override;
+  void SetFocus(int id) override;
+  std::string SelectedText() const override;
+  void CopyToClipboard(std::string_view text) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<std::string> AskMixtureFileName(FileDialogKind kind) override;
   void ShowConstants(const BwrsConstantTexts& texts) override;
@@ -50,6 +49,11 @@ class CalcWindow final : public QDialog, public DialogSurface {
   void reject() override;
 
  protected:
+  std::string ReadText(int id) const override;
+  void WriteText(int id, std::string_view text) override;
+  bool ReadChecked(int id) const override;
+  void WriteChecked(int id, bool checked) override;
+
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,9 +63,9 @@ class CalcWindow final : public QDialog, public DialogSurface {
 
   void BuildMenuBar();
   void FitToScreen();
-  // Ctrl+C: a selected result's text, or else the whole window as a table.
-  // False when the key is not the copy key or an edit copies its selection.
-  bool CopyOnRequest(QKeyEvent* event);
+  // A key of the accelerator table (F1, Ctrl+C) gives its command to the
+  // core, wherever the focus is; false for any other key.
+  bool CommandForKey(QKeyEvent* event);
   void ApplyTextColours();
   // The window that owns message boxes: the active one.
   QWidget* ActiveOwner();

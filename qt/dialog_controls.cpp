@@ -36,7 +36,7 @@ QWidget* CreateControl(const res::ControlResource& resource, QWidget* parent, co
     }
     case res::ControlKind::Edit: {
       auto* edit = new QLineEdit(parent);
-      edit->setMaxLength(res::kEditTextLimit);  // cuts set texts too
+      edit->setMaxLength(res::kEditTextLimit);  // typing and pasting stop there; the seam cuts set texts
       return edit;
     }
     case res::ControlKind::RadioButton: return new QRadioButton(text, parent);

@@ -9,6 +9,9 @@
 #include <QScreen>
 #include <QTreeView>
 
+#include "qt/dialog_controls.h"
+#include "res/dialogs.h"
+
 namespace corvane::qt {
 
 MixtureFileDialog::MixtureFileDialog(QWidget* owner, FileDialogKind kind) : QFileDialog(owner) {
@@ -17,11 +20,15 @@ MixtureFileDialog::MixtureFileDialog(QWidget* owner, FileDialogKind kind) : QFil
   setOption(QFileDialog::DontConfirmOverwrite);
   setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   setFileMode(QFileDialog::AnyFile);
-  setNameFilters({QStringLiteral("Mixture Files (*.dat)"), QStringLiteral("All Files (*)")});
-  selectNameFilter(QStringLiteral("Mixture Files (*.dat)"));
-  setDefaultSuffix(QStringLiteral("dat"));
+  QStringList filters;
+  for (const res::FileFilter& filter : res::MixtureFileFilters())
+    filters << QStringLiteral("%1 (%2)").arg(ToQString(filter.name), filter.pattern.empty() ? QStringLiteral("*")
+                                                                                           : ToQString(filter.pattern));
+  setNameFilters(filters);
+  selectNameFilter(filters.first());
+  setDefaultSuffix(ToQString(res::kMixtureFileExtension));
   setDirectory(QDir::currentPath());
-  selectFile(QStringLiteral("*.dat"));
+  selectFile(ToQString(res::kMixtureFileInitialName));
   // The list with its columns, each as wide as its texts once the folder
   // has been read (the model reads it in the background).
   setViewMode(QFileDialog::Detail);

@@ -1,7 +1,8 @@
-// The Save and Recall dialogs of mixture files: filter "Mixture Files
-// (*.dat)" (selected) and "All Files (*)", default suffix "dat", initial name
-// "*.dat", no question before an existing file is replaced, and a question
-// before the open dialog goes on with a file that does not exist.
+// The Save and Recall dialogs of mixture files: the type list, default
+// suffix and initial name of res::MixtureFileFilters and the names beside it
+// ("Mixture Files (*.dat)" selected, "All Files (*)"), no question before an
+// existing file is replaced, and a question before the open dialog goes on
+// with a file that does not exist.
 #pragma once
 
 #include <QFileDialog>

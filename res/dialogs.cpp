@@ -1,6 +1,7 @@
 #include "res/dialogs.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace corvane::res {
 namespace {
@@ -155,6 +156,13 @@ constexpr MenuItemResource kCalculatorMenu[] = {
     {"&Help", ID_HELP}, {"&Run", ID_RUN}, {"&View", ID_VIEW}, {"&About", IDM_ABOUTBOX}, {"&Exit", IDCANCEL},
 };
 
+constexpr AcceleratorResource kCalculatorAccelerators[] = {
+    {AcceleratorKey::F1, false, ID_HELP},
+    {AcceleratorKey::C, true, ID_COPY},
+};
+
+constexpr FileFilter kMixtureFileFilters[] = {{"Mixture Files", "*.dat"}, {"All Files", ""}};
+
 constexpr TextColour kTextColours[] = {
     {IDC_METHOD_NOTE, 255, 0, 0},
     {IDC_NITROGEN_LABEL, 0, 0, 255},    {IDC_HELIUM_LABEL, 0, 0, 255},
@@ -169,7 +177,7 @@ constexpr TextColour kTextColours[] = {
 
 constexpr DialogResource kCalculatorDialog{
     IDD_CALC_DIALOG, "Equation of State and Properties Calculator, V1.0", "MS Sans Serif", 8, 392, 325,
-    kCalculatorControls};
+    kCalculatorControls, IDC_TEMPERATURE};
 constexpr DialogResource kAboutDialog{IDD_ABOUTBOX, "About Corvane", "MS Sans Serif", 8, 217, 55, kAboutControls};
 constexpr DialogResource kConstantsDialog{IDD_CONSTANTS, "View BWRS Constants", "MS Sans Serif", 8, 167, 191,
                                       kConstantsControls};
@@ -180,13 +188,32 @@ const DialogResource& CalculatorDialog() { return kCalculatorDialog; }
 const DialogResource& AboutDialog() { return kAboutDialog; }
 const DialogResource& ConstantsDialog() { return kConstantsDialog; }
 std::span<const MenuItemResource> CalculatorMenu() { return kCalculatorMenu; }
+std::span<const AcceleratorResource> CalculatorAccelerators() { return kCalculatorAccelerators; }
 std::string_view AboutMenuString() { return "&About Corvane..."; }
+std::span<const FileFilter> MixtureFileFilters() { return kMixtureFileFilters; }
 std::span<const TextColour> TextColours() { return kTextColours; }
 
 const ControlResource* FindControl(const DialogResource& dialog, int id) {
   const auto it = std::find_if(dialog.controls.begin(), dialog.controls.end(),
                                [id](const ControlResource& c) { return c.id == id; });
   return it == dialog.controls.end() ? nullptr : &*it;
+}
+
+const ControlResource* FindCalculatorControl(int id) {
+  // Each id's place in the table, -1 where none; ids run to 32782.
+  static const std::vector<short> kPlaceById = [] {
+    std::vector<short> places;
+    for (std::size_t i = 0; i < kCalculatorDialog.controls.size(); ++i) {
+      const int controlId = kCalculatorDialog.controls[i].id;
+      if (controlId < 0) continue;
+      if (static_cast<std::size_t>(controlId) >= places.size()) places.resize(static_cast<std::size_t>(controlId) + 1, -1);
+      places[static_cast<std::size_t>(controlId)] = static_cast<short>(i);
+    }
+    return places;
+  }();
+  if (id < 0 || static_cast<std::size_t>(id) >= kPlaceById.size()) return nullptr;
+  const short place = kPlaceById[static_cast<std::size_t>(id)];
+  return place < 0 ? nullptr : &kCalculatorDialog.controls[static_cast<std::size_t>(place)];
 }
 
 std::string_view LabelBefore(const DialogResource& dialog, int id) {

@@ -20,12 +20,11 @@ struct DialogRect {
   int x, y, w, h;
 };
 
-// The most characters an edit holds, as an edit control holds by default.
-// Every face keeps to it, for typed and for set texts alike (a set text is
-// cut to it), so that reading the edits costs a bounded time however long a
-// text the user pastes or a script sets. The headless surface counts bytes,
-// the Qt window UTF-16 units; a Win32 edit limits typing only, so its face
-// cuts what it sets.
+// The most an edit holds, so that reading the edits costs a bounded time
+// however long a text the user pastes or a script sets. The seam cuts every
+// text it sets to this many bytes (DialogSurface::SetText); each window also
+// gives it to its edits as their typing limit, which its toolkit counts in
+// UTF-16 units.
 constexpr int kEditTextLimit = 32767;
 
 struct ControlResource {
@@ -44,11 +43,30 @@ struct DialogResource {
   int fontPointSize;
   int width, height;  // dialog units
   std::span<const ControlResource> controls;
+  // The control that has the focus when the dialog opens; 0: the toolkit's
+  // own choice (the first control that takes it).
+  int initialFocus = 0;
 };
 
 struct MenuItemResource {
   std::string_view text;  // with its "&" mnemonic
   int commandId;
+};
+
+// A key that gives a command wherever the focus is in the dialog.
+enum class AcceleratorKey { F1, C };
+struct AcceleratorResource {
+  AcceleratorKey key;
+  bool control;  // with the Ctrl key held
+  int commandId;
+};
+
+// One entry of a file dialog's type list: its name and its pattern; an
+// empty pattern stands for every file, written as the platform writes it
+// ("*" on Linux, "*.*" on Windows). Shown as "name (pattern)".
+struct FileFilter {
+  std::string_view name;
+  std::string_view pattern;
 };
 
 struct TextColour {
@@ -63,14 +81,26 @@ const DialogResource& ConstantsDialog();   // dialog 134
 // Menu 133: a flat bar of five commands.
 std::span<const MenuItemResource> CalculatorMenu();
 
+// The calculator's keys: F1 for help, Ctrl+C to copy.
+std::span<const AcceleratorResource> CalculatorAccelerators();
+
 // String 101.
 std::string_view AboutMenuString();
+
+// The Save and Recall dialogs: their type list (the first is selected), the
+// extension a name typed without one gets, and the name they start with.
+std::span<const FileFilter> MixtureFileFilters();
+inline constexpr std::string_view kMixtureFileExtension = "dat";
+inline constexpr std::string_view kMixtureFileInitialName = "*.dat";
 
 // Text colours by control id; every other control keeps the default.
 std::span<const TextColour> TextColours();
 
 // Finds a control of a dialog by id; nullptr when it has none.
 const ControlResource* FindControl(const DialogResource& dialog, int id);
+// The same for dialog 102, by a table built once: the seam looks up every
+// control it sets.
+const ControlResource* FindCalculatorControl(int id);
 
 // The text of the label placed just before a control in its dialog (the
 // caption of an edit or value static); empty when there is none.

@@ -19,6 +19,8 @@ constexpr int ID_HELP = 9;
 constexpr int IDM_ABOUTBOX = 16;
 constexpr int ID_VIEW = 32780;
 constexpr int ID_RUN = 32782;
+// Ctrl+C: the selection, or else the whole window as a table.
+constexpr int ID_COPY = 32800;
 
 // State conditions.
 constexpr int IDC_TEMPERATURE = 1011;

@@ -25,4 +25,17 @@ case "${1:-}" in
 esac
 cmake --build "$dir" -j "$(nproc)"
 (cd "$dir" && cpack)
-ls "$dir"/packages/corvane*.*
+
+# The package holds the help page and every picture the page shows: both
+# come from the install rules' one list of help files.
+case "$1" in
+  deb) package=$(ls "$dir"/packages/corvane_*.deb) && listing=$(dpkg-deb -c "$package") ;;
+  win64) package=$(ls "$dir"/packages/corvane-*-win64.zip) && listing=$(cmake -E tar tf "$package") ;;
+esac
+for name in corvane-help.html $(grep -o 'src="[^"]*"' res/help/corvane-help.html | sed 's/^src="\(.*\)"$/\1/'); do
+  if ! grep -q "/$name\$" <<<"$listing"; then
+    echo "$package lacks $name" >&2
+    exit 1
+  fi
+done
+ls -l "$package"

@@ -20,7 +20,7 @@ wineserver=/usr/lib/wine/wineserver64
 # A display of our own for the windows, whether or not one is there: Xvfb
 # picks a free number and tells it.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$display_file")
@@ -43,10 +43,13 @@ start_session() {
 }
 start_session
 # Windows inside a desktop window of Wine's own, which draws their title
-# bars and frames as Windows would (a bare X server draws none).
-if ! "$wine" reg query 'HKCU\Software\Wine\Explorer\Desktops' /v Default >/dev/null 2>&1; then
+# bars and frames as Windows would (a bare X server draws none). Its size is
+# what a 1366x768 laptop leaves free beside its task bar: the window tests
+# check the calculator fits it, at 150 % too.
+desktop=1366x728
+if ! "$wine" reg query 'HKCU\Software\Wine\Explorer\Desktops' /v Default 2>/dev/null | grep -q "$desktop"; then
   "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
   "$wineserver" -k
   "$wineserver" -w
   start_session

@@ -69,9 +69,9 @@ struct ComponentRecord : BwrsConstants {
 using ComponentTable = std::array<ComponentRecord, kSlotCount>;
 
 // k[p][q], each unordered pair stored once in the row of the lower slot.
-// Rows and columns run to 17, two beyond the last slot: the table keeps the
-// size it has always had, so a lookup of any slot up to 17 stays inside it
-// and reads 0 for the slots without data (0, 11, 13, 15, 16, 17).
+// Rows and columns run to 17, two beyond the last slot, so that a lookup of
+// any slot up to 17 stays inside the table and reads 0 for the slots
+// without data (0, 11, 13, 15, 16, 17).
 using InteractionTable = std::array<std::array<double, 18>, 18>;
 
 // The eleven BWRS constants of the current mixture and its molecular weight,

@@ -1,5 +1,7 @@
 #include "win32/calc_window.h"
 
+#include <cstring>
+
 #include "text/wide_text.h"
 #include "win32/dialog_template.h"
 #include "win32/help_page.h"
@@ -9,9 +11,19 @@
 namespace corvane::win32 {
 namespace {
 
-const res::ControlResource* CalculatorControl(int id) { return res::FindControl(res::CalculatorDialog(), id); }
-
 std::wstring Wide(std::string_view text) { return WidenUtf8(text).value_or(std::wstring()); }
+
+// The window whose keys the queue hook watches: the one calculator dialog
+// of this thread while it runs.
+thread_local CalcWindow* hookedWindow = nullptr;
+
+// Asks the window to bring the control with the focus into view once the
+// dialog manager has moved it (Tab, Shift+Tab, the arrow keys).
+constexpr UINT kShowFocus = WM_APP + 1;
+
+WPARAM VirtualKey(res::AcceleratorKey key) { return key == res::AcceleratorKey::F1 ? VK_F1 : 'C'; }
+
+bool Held(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
 
 }  // namespace
 
@@ -29,8 +41,39 @@ void CalcWindow::RunModal() {
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                   WS_MAXIMIZEBOX | WS_VISIBLE,
                               WS_EX_CLIENTEDGE | WS_EX_APPWINDOW);
+  hookedWindow = this;
+  queueHook_ = ::SetWindowsHookExW(WH_GETMESSAGE, &CalcWindow::QueueHook, nullptr, ::GetCurrentThreadId());
   ::DialogBoxIndirectParamW(instance_, dialog.Get(), nullptr, &CalcWindow::DialogProc,
                             reinterpret_cast<LPARAM>(this));
+  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
+  queueHook_ = nullptr;
+  hookedWindow = nullptr;
+}
+
+LRESULT CALLBACK CalcWindow::QueueHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && hookedWindow != nullptr) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (hookedWindow->PostCommandForKey(*message)) message->message = WM_NULL;
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool CalcWindow::PostCommandForKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || window_ == nullptr) return false;
+  // Keys of this dialog only: not those of a message box or view it owns.
+  if (message.hwnd != window_ && !::IsChild(window_, message.hwnd)) return false;
+  for (const res::AcceleratorResource& accelerator : res::CalculatorAccelerators()) {
+    if (message.wParam != VirtualKey(accelerator.key) || Held(VK_CONTROL) != accelerator.control ||
+        Held(VK_MENU) || Held(VK_SHIFT))
+      continue;
+    // Posted, not sent: the command may open windows of its own, which it
+    // should not do inside the hook.
+    ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(accelerator.commandId, 1), 0);
+    return true;
+  }
+  if (message.wParam == VK_TAB || (message.wParam >= VK_LEFT && message.wParam <= VK_DOWN))
+    ::PostMessageW(window_, kShowFocus, 0, 0);
+  return false;
 }
 
 INT_PTR CALLBACK CalcWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -44,6 +87,7 @@ INT_PTR CALLBACK CalcWindow::DialogProc(HWND window, UINT message, WPARAM wParam
 }
 
 INT_PTR CalcWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (scrolled_.HandleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
@@ -60,6 +104,7 @@ INT_PTR CalcWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return FALSE;
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    case kShowFocus: scrolled_.ShowControl(::GetFocus()); return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return OnControlColour(message, wParam, lParam);
     default: return FALSE;
@@ -68,12 +113,13 @@ INT_PTR CalcWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CalcWindow::OnInitDialog() {
   AttachMenuBar();
+  // Typing and pasting stop at the limit the seam cuts set texts to.
+  for (const res::ControlResource& control : res::CalculatorDialog().controls)
+    if (control.kind == res::ControlKind::Edit)
+      ::SendDlgItemMessageW(window_, control.id, EM_SETLIMITTEXT, res::kEditTextLimit, 0);
   calc_.OnInitDialog();
   AddAboutToSystemMenu();
   SetIcons();
-  // The temperature edit takes the focus, as the first control of the
-  // original template did.
-  ::SetFocus(::GetDlgItem(window_, res::IDC_TEMPERATURE));
 }
 
 void CalcWindow::AttachMenuBar() {
@@ -92,6 +138,8 @@ void CalcWindow::AttachMenuBar() {
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + wanted.right - client.right,
                  frame.bottom - frame.top + wanted.bottom - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // On a screen too small for it, the window shrinks and scrolls.
+  scrolled_.Attach(window_, SIZE{wanted.right, wanted.bottom});
 }
 
 void CalcWindow::AddAboutToSystemMenu() {
@@ -124,7 +172,7 @@ void CalcWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     calc_.OnCommand(id);
     return;
   }
-  const res::ControlResource* control = CalculatorControl(id);
+  const res::ControlResource* control = res::FindCalculatorControl(id);
   if (control == nullptr) return;
   if (control->kind == res::ControlKind::Edit && code == EN_CHANGE) {
     if (!settingText_) NotifyEditChanged(id);
@@ -146,7 +194,7 @@ INT_PTR CalcWindow::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) 
   return FALSE;
 }
 
-std::string CalcWindow::GetText(int id) const {
+std::string CalcWindow::ReadText(int id) const {
   HWND control = ::GetDlgItem(window_, id);
   if (control == nullptr) return std::string();
   std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
@@ -154,28 +202,58 @@ std::string CalcWindow::GetText(int id) const {
   return NarrowToUtf8(text);
 }
 
-void CalcWindow::SetText(int id, std::string_view text) {
+void CalcWindow::WriteText(int id, std::string_view text) {
   settingText_ = true;
   ::SetDlgItemTextW(window_, id, Wide(text).c_str());
   settingText_ = false;
-  // An edit notifies its change exactly once, even when the new text equals
-  // the old one, as typing over it would.
-  const res::ControlResource* control = CalculatorControl(id);
-  if (control != nullptr && control->kind == res::ControlKind::Edit) NotifyEditChanged(id);
 }
 
-bool CalcWindow::IsChecked(int id) const { return ::IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+bool CalcWindow::ReadChecked(int id) const { return ::IsDlgButtonChecked(window_, id) == BST_CHECKED; }
 
-void CalcWindow::SetChecked(int id, bool checked) {
-  const res::ControlResource* control = CalculatorControl(id);
-  if (control == nullptr) return;
-  if (checked && control->kind == res::ControlKind::RadioButton) {
-    for (const res::ControlResource& other : res::CalculatorDialog().controls) {
-      if (other.kind == res::ControlKind::RadioButton && other.radioGroup == control->radioGroup && other.id != id)
-        ::CheckDlgButton(window_, other.id, BST_UNCHECKED);
-    }
-  }
+void CalcWindow::WriteChecked(int id, bool checked) {
   ::CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CalcWindow::SetFocus(int id) {
+  HWND control = ::GetDlgItem(window_, id);
+  if (control == nullptr) return;
+  // As the dialog manager moves it, selecting an edit's text.
+  ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  scrolled_.ShowControl(control);
+}
+
+std::string CalcWindow::SelectedText() const {
+  HWND focus = ::GetFocus();
+  wchar_t className[16] = {};
+  if (focus == nullptr || !::IsChild(window_, focus) || ::GetClassNameW(focus, className, 16) == 0 ||
+      ::lstrcmpiW(className, L"Edit") != 0)
+    return std::string();
+  DWORD start = 0, end = 0;
+  ::SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(focus)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(focus, text.data(), static_cast<int>(text.size()))));
+  if (end > text.size()) end = static_cast<DWORD>(text.size());
+  return start < end ? NarrowToUtf8(text.substr(start, end - start)) : std::string();
+}
+
+void CalcWindow::CopyToClipboard(std::string_view text) {
+  // Windows ends the lines of clipboard text in CR LF.
+  std::wstring lines;
+  for (const wchar_t c : Wide(text)) {
+    if (c == L'\n') lines += L'\r';
+    lines += c;
+  }
+  const std::size_t bytes = (lines.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return;
+  std::memcpy(::GlobalLock(memory), lines.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  // Another program may hold the clipboard for a moment.
+  bool opened = false;
+  for (int attempt = 0; attempt < 10 && !(opened = ::OpenClipboard(window_)); ++attempt) ::Sleep(20);
+  if (opened && ::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;
+  if (opened) ::CloseClipboard();
+  if (memory != nullptr) ::GlobalFree(memory);
 }
 
 HWND CalcWindow::Owner() const {

@@ -9,10 +9,11 @@
 
 namespace corvane::win32 {
 
-// The chosen path in UTF-8, or nothing when the user cancelled. Filter
-// "Mixture Files (*.dat)" (selected) and "All Files (*.*)", default
-// extension "dat", initial name "*.dat", no question before replacing a
-// file; the system asks before going on with one that does not exist.
+// The chosen path in UTF-8, or nothing when the user cancelled. The type
+// list, default extension and initial name of res::MixtureFileFilters and
+// the names beside it ("Mixture Files (*.dat)" selected, "All Files
+// (*.*)"), no question before replacing a file; the system asks before going
+// on with one that does not exist.
 std::optional<std::string> AskMixtureFile(HWND owner, FileDialogKind kind);
 
 }  // namespace corvane::win32

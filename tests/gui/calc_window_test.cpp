@@ -162,7 +162,10 @@ class CalcWindowTest : public QObject {
     QVERIFY(Checked(IDC_FP) && !Checked(IDC_JC) && !Checked(IDC_NEWTON));
     for (int id : {IDC_POLYTROPIC_BOX, IDC_VISCOSITY_BOX, IDC_CP, IDC_JT}) QVERIFY(Checked(id));
     QVERIFY(!Checked(IDC_WRITE) && !Checked(IDC_APPEND));
-    QCOMPARE(QApplication::focusWidget(), W(IDC_PRESSURE));
+    // The temperature edit has the focus, as in every face.
+    QCOMPARE(QApplication::focusWidget(), W(IDC_TEMPERATURE));
+    QCOMPARE(qobject_cast<QLineEdit*>(W(IDC_TEMPERATURE))->selectedText(), QStringLiteral("80."));
+    QCOMPARE(twin_->surface.focus, IDC_TEMPERATURE);
 
     // The flat menu bar, in order, and no push button that Enter would press.
     QStringList menu;

@@ -53,7 +53,10 @@ class WindowDesktopTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
-  void focusStartsOnPressureAndTabStopsOnTheCheckedRadioButton() {
+  void focusStartsOnTemperatureAndTabStopsOnTheCheckedRadioButton() {
+    QCOMPARE(Focus(), W(IDC_TEMPERATURE));
+    // The pressure edit comes before it in the tab order.
+    Key(Qt::Key_Backtab);
     QCOMPARE(Focus(), W(IDC_PRESSURE));
     Key(Qt::Key_Tab);
     QCOMPARE(Focus(), W(IDC_TEMPERATURE));
@@ -76,9 +79,18 @@ class WindowDesktopTest : public QObject {
   }
 
   void ctrlCCopiesTheWindowAsATableOrTheSelection() {
+    // The start-up focus selects the temperature's text: Ctrl+C copies it.
+    Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("80."));
+
     AnsweringMessages([&] { window_->MenuAction(ID_RUN)->trigger(); });
     W(IDC_PRESSURE)->setFocus();
     Key(Qt::Key_C, Qt::ControlModifier);
+    // The very text the core composes for every face.
+    Twin twin;
+    twin.dlg.OnCommand(ID_RUN);
+    twin.dlg.OnCommand(ID_COPY);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(twin.surface.clipboard));
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) QVERIFY2(line.count(QLatin1Char('\t')) == 2, qPrintable(line));
     // Pressure, temperature, two choices, the note, ten results, fifteen gases and the sum.

@@ -135,7 +135,7 @@ TEST_F(ProbeRun, PolytropicExponentComesFromTwoDensitiesOnePsiApart) {
 }
 
 TEST_F(ProbeRun, WithAllZeroConstantsTheExponentIsThatOfAnIdealGas) {
-  // As for a cubic run made before any BWRS run: the start-up constants are all zero.
+  // With the start-up constants, all zero, the BWRS equation is the ideal-gas law.
   dlg.stateTemperature = 539.67;
   dlg.statePressure = 1000;
   dlg.ComputePolytropicExponent();

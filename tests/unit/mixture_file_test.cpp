@@ -106,6 +106,24 @@ TEST_F(MixtureFile, ShortFilesReplaceOnlyTheBytesTheyHold) {
   EXPECT_EQ(Bytes(block[1]), Bytes(0.5).substr(0, 5) + Bytes(0.96).substr(5));
 }
 
+// A whole file replaces every value to its last byte: the reserved value
+// and each gas, oxygen the last of them, over values whose every byte
+// differs (negative, of another magnitude).
+TEST_F(MixtureFile, AWholeFileReplacesEveryValueToItsLastByte) {
+  for (int id : res::kGasEdits) Type(id, "-1234.5");
+  Save(dir / "before.dat");
+  ASSERT_EQ(dlg.entryFractions[14], -1234.5);
+  const MixtureBlock wanted = {3.5,     0.81,    0.052,  0.031,  0.022,  0.0111, 0.0112, 0.0051,
+                               0.0042,  0.013,   0.0021, 0.0022, 0.0023, 0.0024, 0.0025, 0.0123};
+  const MixtureFileBytes bytes = EncodeMixtureBlock(wanted);
+  WriteBytes(mix, std::string(bytes.begin(), bytes.end()));
+  Recall(mix);
+  EXPECT_EQ(dlg.mixtureFileReserved, 3.5);
+  for (std::size_t gas = 0; gas < 15; ++gas) EXPECT_EQ(dlg.entryFractions[gas], wanted[gas + 1]) << gas;
+  EXPECT_EQ(Text(res::IDC_OXYGEN), "0.01230");
+  EXPECT_EQ(Text(res::IDC_SUM), "0.98340");
+}
+
 TEST_F(MixtureFile, EmptyFilesChangeNothingLongFilesOnlyTheirFirst128Bytes) {
   // Empty: the fields are rewritten from the last values.
   WriteBytes(mix, "");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace corvane {
 namespace {
@@ -16,6 +17,20 @@ TEST(ParseNumber, ReadsTheLongestLeadingDecimalNumber) {
   EXPECT_EQ(ParseNumber("1000psia"), 1000.0);
   EXPECT_EQ(ParseNumber("0.96000"), 0.96);
   EXPECT_EQ(ParseNumber("14.7"), 14.7);
+}
+
+// The blanks before a number are the six of the C locale, each on its own
+// and all together; nothing else counts as one.
+TEST(ParseNumber, SkipsTheSixBlanksAndNoOtherCharacter) {
+  for (const char blank : {' ', '\t', '\n', '\v', '\f', '\r'}) {
+    EXPECT_EQ(ParseNumber(std::string(1, blank) + "12.5"), 12.5) << static_cast<int>(blank);
+    EXPECT_EQ(ParseNumber(std::string(3, blank) + "-4"), -4.0) << static_cast<int>(blank);
+  }
+  EXPECT_EQ(ParseNumber(" \t\n\v\f\r7"), 7.0);
+  // Other control characters, a no-break space and a blank between the
+  // sign and the digits end the reading before any number.
+  for (const char* text : {"\x1c" "5", "\x0e" "5", "\x7f" "5", "\xc2\xa0" "5", "- 5", "+\t5"})
+    EXPECT_EQ(ParseNumber(text), 0.0) << text;
 }
 
 TEST(ParseNumber, IncompleteExponentIsLeftOut) {

@@ -31,8 +31,10 @@ TEST_F(ResultsDisplayTest, FieldsWithoutValueShowTheirFixedTexts) {
   dlg.eosChoice = kEosPengRobinson;
   dlg.results = RunResults{};
   dlg.results.polytropicN = 1.5;
+  dlg.entryPressure = 1234.56;
   dlg.ShowResults();
-  EXPECT_EQ(Text(IDC_PRESSURE), "0.0");
+  // No pressure computed: the entered one stays, formatted as after any run.
+  EXPECT_EQ(Text(IDC_PRESSURE), "1234.6");
   EXPECT_EQ(Text(IDC_VISCOSITY), "No solution");
   EXPECT_EQ(Text(IDC_POLYTROPIC_N), "No solution");
   for (int id : {IDC_ENTHALPY, IDC_ENTHALPY_REF, IDC_SPECIFIC_HEAT, IDC_JOULE_THOMSON})

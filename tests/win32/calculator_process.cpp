@@ -1,6 +1,7 @@
 #include "calculator_process.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -97,6 +98,37 @@ void CalculatorProcess::Key(HWND window, WPARAM virtualKey) {
   ::PostMessageW(window, WM_KEYUP, virtualKey, (1u << 31) | (1u << 30) | 1);
 }
 
+void CalculatorProcess::Press(WORD virtualKey, bool control) {
+  ::SetForegroundWindow(dialog_);
+  Settle();
+  std::vector<INPUT> keys;
+  const auto add = [&](WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    keys.push_back(input);
+  };
+  if (control) add(VK_CONTROL, false);
+  add(virtualKey, false);
+  add(virtualKey, true);
+  if (control) add(VK_CONTROL, true);
+  ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  Settle();
+}
+
+void CalculatorProcess::FocusOn(int id) {
+  ::SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+  Settle();
+}
+
+HWND CalculatorProcess::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(process_.dwThreadId, &info);
+  return info.hwndFocus;
+}
+
 HWND CalculatorProcess::WaitForWindow(const std::wstring& caption, std::chrono::milliseconds timeout) {
   const auto end = std::chrono::steady_clock::now() + timeout;
   do {
@@ -129,6 +161,34 @@ std::string TextOf(HWND window) {
   text.resize(static_cast<std::size_t>(
       ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return Narrow(text);
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(::GlobalLock(data))) {
+      text = Narrow(wide);
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(const std::string& text) {
+  const std::wstring wide = Widen(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(memory), wide.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  if (!::OpenClipboard(nullptr)) {
+    ::GlobalFree(memory);
+    return;
+  }
+  ::EmptyClipboard();
+  if (::SetClipboardData(CF_UNICODETEXT, memory) == nullptr) ::GlobalFree(memory);
+  ::CloseClipboard();
 }
 
 std::string TextOf(HWND dialog, int id) { return TextOf(::GetDlgItem(dialog, id)); }

@@ -31,6 +31,14 @@ class CalculatorProcess {
   void Menu(int commandId);
   // A key pressed and released while the control has the focus.
   void Key(HWND window, WPARAM virtualKey);
+  // A key struck on the keyboard, with Ctrl held when asked, as the system
+  // delivers it to the program's active window.
+  void Press(WORD virtualKey, bool control = false);
+  // Moves the focus to a control as the dialog manager does (an edit's
+  // text is then selected).
+  void FocusOn(int id);
+  // The window that has the keyboard focus in the program.
+  HWND Focus() const;
 
   // A top-level window of the program with this caption, once it is shown.
   HWND WaitForWindow(const std::wstring& caption, std::chrono::milliseconds timeout = std::chrono::seconds(10));
@@ -45,6 +53,9 @@ class CalculatorProcess {
 };
 
 std::string TextOf(HWND window);
+// The clipboard's text, and putting a text on it (UTF-8 here, UTF-16 there).
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
 std::string TextOf(HWND dialog, int id);
 
 // The children of a window, in z-order.

@@ -8,10 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include "app/calc_dlg.h"
 #include "calculator_process.h"
 #include "cli/script_runner.h"
+#include "platform/headless_surface.h"
 
 namespace corvane::win32_test {
 namespace {
@@ -32,6 +36,23 @@ std::string Headless(const std::string& script) {
   std::ostringstream out, err;
   RunScript(script, out, err);
   return out.str();
+}
+
+// A fresh calculator on the headless surface, initialised as at start-up.
+struct HeadlessTwin {
+  HeadlessSurface surface;
+  CCalcDlg dlg{surface};
+  HeadlessTwin() { dlg.OnInitDialog(); }
+};
+
+// Lines as the Windows clipboard ends them.
+std::string WithCrLf(const std::string& text) {
+  std::string lines;
+  for (const char c : text) {
+    if (c == '\n') lines += '\r';
+    lines += c;
+  }
+  return lines;
 }
 
 bool Contains(const std::string& text, const std::string& line) { return text.find(line + "\n") != std::string::npos; }
@@ -153,6 +174,14 @@ TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
     EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_CHECKED) << id;
   for (int id : {IDC_PR, IDC_RKS, IDC_JC, IDC_NEWTON, IDC_WRITE, IDC_APPEND})
     EXPECT_EQ(::IsDlgButtonChecked(dialog, id), BST_UNCHECKED) << id;
+  // The temperature edit has the focus, its text selected, as in every face.
+  EXPECT_EQ(calculator.Focus(), calculator.Control(IDC_TEMPERATURE));
+  DWORD start = 1, end = 0;
+  ::SendMessageW(calculator.Control(IDC_TEMPERATURE), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(HeadlessTwin().surface.focus, IDC_TEMPERATURE);
 
   Screenshot(dialog, L"window-start");
   auto shown = [&](const Capture& capture, const TextColour& colour) {
@@ -331,14 +360,165 @@ TEST_F(Window, EnterInAnEditEscapeAndTheCloseBoxEndTheProgram) {
   }
 }
 
-TEST_F(Window, HelpWithoutItsPageSaysSo) {
-  // A copy of the program alone in a folder, without the page beside it.
+TEST_F(Window, HelpFromTheMenuOrF1WithoutItsPageSaysSo) {
+  // A copy of the program alone in a folder, without the page beside it:
+  // its Help says the page is missing, which shows that the menu item and
+  // F1 from the keyboard reach it, without a browser opening.
   fs::copy_file(ProgramFolder() / "corvane.exe", folder_ / "corvane.exe");
-  CalculatorProcess calculator = Start(folder_ / "corvane.exe");
-  ASSERT_NE(calculator.Dialog(), nullptr);
-  calculator.Menu(ID_HELP);
-  const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
-  EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
+  for (const bool key : {false, true}) {
+    CalculatorProcess calculator = Start(folder_ / "corvane.exe");
+    ASSERT_NE(calculator.Dialog(), nullptr);
+    if (key) {
+      calculator.Press(VK_F1);
+    } else {
+      calculator.Menu(ID_HELP);
+    }
+    const Answered message = AnswerMessage(calculator, L"Corvane Help", nullptr);
+    EXPECT_NE(message.text.find("missing"), std::string::npos) << message.text;
+  }
+}
+
+TEST_F(Window, TheHelpPageLiesBesideTheProgramWithEveryPictureItShows) {
+  const fs::path page = ProgramFolder() / "corvane-help.html";
+  ASSERT_TRUE(fs::exists(page));
+  std::ifstream in(page);
+  const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int pictures = 0;
+  for (std::size_t at = html.find("src=\""); at != std::string::npos; at = html.find("src=\"", at + 1)) {
+    const std::size_t start = at + 5;
+    const std::string name = html.substr(start, html.find('"', start) - start);
+    EXPECT_TRUE(fs::exists(ProgramFolder() / name)) << name;
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 3);
+}
+
+TEST_F(Window, CtrlCCopiesTheWindowAsTheOtherFacesDoOrTheSelection) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+  calculator.Menu(ID_RUN);
+  calculator.Settle();
+  HeadlessTwin twin;
+  twin.dlg.OnCommand(ID_RUN);
+  twin.dlg.OnCommand(ID_COPY);
+  ASSERT_FALSE(twin.surface.clipboard.empty());
+
+  // The start-up focus selects the temperature's text: Ctrl+C copies it.
+  SetClipboardText("");
+  calculator.Press('C', true);
+  EXPECT_EQ(ClipboardText(), "80.");
+  // Nothing selected (a button has the focus): the whole window, line by
+  // line as the core composes it.
+  calculator.FocusOn(IDC_BWRS);
+  calculator.Press('C', true);
+  const std::string table = ClipboardText();
+  EXPECT_EQ(table, WithCrLf(twin.surface.clipboard));
+  EXPECT_TRUE(table.starts_with("Pressure\t1000.0\tpsia\r\nTemperature\t80.\tF\r\n")) << table;
+
+  // An edit's selected text, and only that.
+  calculator.FocusOn(IDC_METHANE);
+  calculator.Press('C', true);
+  EXPECT_EQ(ClipboardText(), "0.96000");
+  // The plain C key still types.
+  calculator.Press('C');
+  EXPECT_EQ(TextOf(dialog, IDC_METHANE), "c");
+}
+
+TEST_F(Window, EditsHoldAtMostTheLimitOfTheOtherFaces) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+  for (const ControlResource& control : CalculatorDialog().controls) {
+    if (control.kind != ControlKind::Edit) continue;
+    EXPECT_EQ(::SendMessageW(calculator.Control(control.id), EM_GETLIMITTEXT, 0, 0), kEditTextLimit) << control.id;
+  }
+  // A paste longer than an edit holds is cut, and the Sum reads what is kept.
+  const std::string pasted = "0." + std::string(40000, '1');
+  SetClipboardText(pasted);
+  calculator.FocusOn(IDC_METHANE);
+  ::SendMessageW(calculator.Control(IDC_METHANE), WM_PASTE, 0, 0);
+  calculator.Settle();
+  EXPECT_EQ(TextOf(dialog, IDC_METHANE), pasted.substr(0, kEditTextLimit));
+  EXPECT_TRUE(Contains(Headless("set methane " + pasted + "\nshow\n"), "Sum: " + TextOf(dialog, IDC_SUM)));
+}
+
+// The Wine desktop of these tests is the free area of a 1366x768 laptop
+// screen (1366x728); at 150 % the dialog is taller than that.
+class SmallScreen : public Window {
+ protected:
+  SmallScreen() {
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                      nullptr);
+    DWORD size = sizeof previous_;
+    hadValue_ = ::RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
+                                   &size) == ERROR_SUCCESS;
+    const DWORD scaled = 144;
+    ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&scaled), sizeof scaled);
+  }
+  ~SmallScreen() override {
+    if (hadValue_) {
+      ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
+    } else {
+      ::RegDeleteValueW(key_, L"LogPixels");
+    }
+    ::RegCloseKey(key_);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+};
+
+TEST_F(SmallScreen, TheWindowFitsTheScreenAndScrollsToEveryControl) {
+  CalculatorProcess calculator = Start();
+  HWND dialog = calculator.Dialog();
+  ASSERT_NE(dialog, nullptr);
+  RECT work{}, frame{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ::GetWindowRect(dialog, &frame);
+  EXPECT_GE(frame.left, work.left);
+  EXPECT_GE(frame.top, work.top);
+  EXPECT_LE(frame.right, work.right);
+  EXPECT_LE(frame.bottom, work.bottom);
+  ASSERT_NE(::GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL, 0) << "no vertical scroll bar";
+  // The screen is wide enough: the window widens by the bar instead of
+  // needing a second one.
+  EXPECT_EQ(::GetWindowLongW(dialog, GWL_STYLE) & WS_HSCROLL, 0);
+  Screenshot(dialog, L"window-small-screen-top");
+
+  // Whether a control lies wholly inside the dialog's client area.
+  const auto inView = [&](int id) {
+    RECT client, place;
+    ::GetClientRect(dialog, &client);
+    ::MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    ::GetWindowRect(calculator.Control(id), &place);
+    return place.top >= client.top && place.bottom <= client.bottom && place.left >= client.left &&
+           place.right <= client.right;
+  };
+  const int bottomRow[] = {IDC_WRITE, IDC_APPEND, IDC_RESET, IDC_SAVE, IDC_RECALL};
+  EXPECT_TRUE(inView(IDC_TEMPERATURE));
+  EXPECT_FALSE(inView(IDC_RECALL));
+  // The scroll bar reaches the bottom row.
+  ::SendMessageW(dialog, WM_VSCROLL, SB_BOTTOM, 0);
+  calculator.Settle();
+  for (int id : bottomRow) EXPECT_TRUE(inView(id)) << id;
+  EXPECT_FALSE(inView(IDC_PRESSURE));
+  Screenshot(dialog, L"window-small-screen-bottom");
+
+  // From the top again, Tab onto a button out of view brings it into view.
+  ::SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
+  calculator.Settle();
+  EXPECT_TRUE(inView(IDC_PRESSURE));
+  calculator.FocusOn(IDC_OXYGEN);
+  calculator.Press(VK_TAB);
+  EXPECT_EQ(calculator.Focus(), calculator.Control(IDC_RESET));
+  EXPECT_TRUE(inView(IDC_RESET));
+  // The Reset button still works where it now lies.
+  calculator.Click(IDC_RESET);
+  calculator.Settle();
+  EXPECT_EQ(TextOf(dialog, IDC_METHANE), "0.00");
 }
 
 }  // namespace
