@@ -3,12 +3,17 @@
 // either sign summing to 1, or any fifteen doubles), an equation, a method
 // and the optional boxes. Whatever the run does, every result it shows is
 // a finite number or one of the display's words, and no density, volume,
-// Z or molecular weight it keeps is negative.
+// Z or molecular weight it keeps is negative. The reference equation then
+// runs on the state and composition the dialog read, and on a state far
+// outside the accepted range: bounded work, and every value of a result it
+// calls good is a finite number (density, Z and molecular weight above
+// zero); otherwise a status says why.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <numeric>
@@ -16,6 +21,7 @@
 
 #include "app/calc_dlg.h"
 #include "fuzz_sandbox.h"
+#include "gerg/reference.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
 
@@ -72,6 +78,30 @@ std::array<double, 15> Composition(FuzzedDataProvider& in) {
   return x;
 }
 
+void CheckReference(const corvane::gerg::ReferenceResult& r) {
+  namespace gerg = corvane::gerg;
+  if (r.evaluations > 2 * gerg::kMostEvaluations + 8) std::abort();
+  if (!r.HasValues()) {
+    if (r.StatusText().empty()) std::abort();
+    return;
+  }
+  if ((r.status == gerg::ReferenceStatus::kGasLike) != r.StatusText().empty()) std::abort();
+  for (const gerg::ReferenceValues* v : {&r.us, &r.si}) {
+    for (double value : {v->z, v->density, v->specificVolume, v->molecularWeight, v->enthalpy, v->entropy, v->cp,
+                         v->cv, v->speedOfSound, v->jouleThomson, v->isentropicExponent, v->gibbsEnergy})
+      if (!std::isfinite(value)) std::abort();
+    if (!(v->density > 0) || !(v->z > 0) || !(v->molecularWeight > 0)) std::abort();
+  }
+}
+
+void CheckReference(const corvane::gerg::ReferenceRoots& roots) {
+  CheckReference(roots.primary);
+  if (roots.other) {
+    if (!roots.primary.HasValues()) std::abort();
+    CheckReference(*roots.other);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -107,5 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const corvane::RunResults& r = dlg.results;
   if (r.density < 0 || r.specVolume < 0 || r.zFactor < 0 || r.molWeight < 0) std::abort();
   if ((r.density > 0) != (r.zFactor > 0)) std::abort();
+
+  corvane::gerg::ReferenceCalculator reference;
+  CheckReference(reference.CalculateRoots(dlg.entryFractions, dlg.entryPressure, dlg.entryTemperatureF));
+  const double farPressure = in.ConsumeFloatingPointInRange(1e-6, 1e6);          // psia
+  const double farTemperature = in.ConsumeFloatingPointInRange(-459.0, 2500.0);  // F
+  CheckReference(reference.CalculateRoots(dlg.entryFractions, farPressure, farTemperature));
+  const std::array<double, 15>& anyFifteen = x;  // as fuzzed: maybe NaN, infinite, negative
+  CheckReference(reference.Calculate(anyFifteen, farPressure, farTemperature));
   return 0;
 }
