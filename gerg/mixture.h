@@ -2,6 +2,12 @@
 // on the composition is formed once per mixture, what depends only on the
 // temperature once per isotherm, so that every density after that costs
 // only the density's own terms.
+//
+// Derivatives with respect to the mole fractions (fugacity coefficients,
+// Kunz and Wagner 2012, appendix) build on the same pieces: the reducing
+// functions keep their constants per component and per pair, and the
+// derivative of alpha_r by x_k is ResidualTerms composed with the weights
+// e_k for the pure fluids and x_j F_kj for the pairs of k.
 #pragma once
 
 #include "gerg/composition.h"
@@ -14,6 +20,7 @@ namespace corvane::gerg {
 class Mixture {
  public:
   // x: non-negative mole fractions summing to 1 (the caller normalises).
+  // The model's numbers are read through `model`, which outlives the mixture.
   explicit Mixture(const Composition& x, const Gerg2008Parameters& model = kGerg2008);
 
   const Gerg2008Parameters& Model() const { return *model_; }
@@ -35,7 +42,7 @@ class Mixture {
 };
 
 // The mixture at temperature T (K): tau = T_r / T, every power of tau and
-// the ideal-gas part's functions of T.
+// the ideal-gas part's functions of T. The mixture outlives its isotherms.
 class Isotherm {
  public:
   Isotherm(const Mixture& mixture, double temperature);

@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev locales libcli11-dev
-          clang libclang-rt-14-dev libmpfr-dev nlohmann-json3-dev ccache)
+          clang libclang-rt-14-dev libmpfr-dev ccache nlohmann-json3-dev)
 case "${1:-}" in
   windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth imagemagick perl) ;;
   deb) packages+=(dpkg-dev) ;;
