@@ -169,6 +169,10 @@ class CCalcDlg {
   double mixtureFileReserved = 0;
   std::array<double, 15> entryFractions{};  // methane .. oxygen, entry order
   RunResults results;
+  // Set by the last Run when a message box stopped it (a state out of
+  // range, a composition that does not sum to 1, a refused mixture or
+  // method), so that nothing was solved.
+  bool runRefused = false;
 
  private:
   // A message box of the calculator's own.

@@ -135,7 +135,7 @@ void CCalcDlg::OnCompare() {
     cell(kRowJouleThomson, column.column) = run.jouleThomson;
     cell(kRowNote, column.column) = run.note;
     if (run.zFactor > 0 && gerg2008.HasValues())
-      cell(kRowZDeviation, column.column) = FormatFixed(100 * (run.zFactor - gerg2008.us.z) / gerg2008.us.z, 2);
+      cell(kRowZDeviation, column.column) = FormatFixed(gerg::ZDeviationPercent(run.zFactor, gerg2008.us.z), 2);
     if (column.column == CompareColumn::Bwrs && run.note.find(" Root iterations") != std::string::npos)
       bwrsPassNamed = true;
   }

@@ -36,14 +36,19 @@ void CCalcDlg::OnRun() {
   nProbe = 0;
   results = RunResults{};
   enthalpyReference = 0.0;
+  runRefused = true;
 
   if (!CheckRunInputs()) return;
 
   switch (SolveChosenEquation()) {
     case SolveOutcome::Stop: return;
-    case SolveOutcome::ShowOnly: ShowResults(); return;
+    case SolveOutcome::ShowOnly:
+      runRefused = false;
+      ShowResults();
+      return;
     case SolveOutcome::Solved: break;
   }
+  runRefused = false;
   ComputeTickedProperties();
   ShowResults();
   WriteReportIfTicked();

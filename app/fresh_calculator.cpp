@@ -1,5 +1,7 @@
 #include "app/fresh_calculator.h"
 
+#include <cmath>
+
 #include "res/resource.h"
 
 namespace corvane {
@@ -34,6 +36,12 @@ void FreshCalculator::Run(const TypedInputs& inputs) {
 bool FreshCalculator::Accepts(const TypedInputs& inputs) {
   Start(inputs);
   return dialog_.CheckRunInputs();
+}
+
+RunOutcome FreshCalculator::Outcome() const {
+  if (dialog_.runRefused) return RunOutcome::Refused;
+  const double density = dialog_.results.density;
+  return density > 0 && std::isfinite(density) ? RunOutcome::Ok : RunOutcome::Failed;
 }
 
 }  // namespace corvane

@@ -27,6 +27,11 @@ struct TypedInputs {
   }
 };
 
+// What a run came to: a result, a message box that stopped it before
+// anything was solved, or no density stored (the method note or a message
+// says why).
+enum class RunOutcome { Ok, Refused, Failed };
+
 class FreshCalculator {
  public:
   // `common` is typed after start-up for every run (for a batch: what its
@@ -41,6 +46,8 @@ class FreshCalculator {
   // Starts afresh, types `inputs` and checks the state and composition as
   // Run would, without solving; the surface holds the messages shown.
   bool Accepts(const TypedInputs& inputs);
+  // What the last Run came to.
+  RunOutcome Outcome() const;
 
   const HeadlessSurface& surface() const { return surface_; }
   const CCalcDlg& dialog() const { return dialog_; }
