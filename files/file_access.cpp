@@ -35,6 +35,16 @@ std::optional<OpenFile> OpenFile::OpenForReading(const std::string& path) {
   return Adopt(OpenUsable(path, file_open::Mode::kRead));
 }
 
+std::optional<OpenFile> OpenFile::CreateNew(const std::string& path) {
+  return Adopt(OpenUsable(path, file_open::Mode::kCreateNew));
+}
+
+bool OpenFile::Close() {
+  if (file_ == nullptr) return true;
+  const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
+  return closed;
+}
+
 OpenFile::OpenFile(std::FILE* file)
     : file_(file), lengthAtOpen_(file_open::RegularFileLength(file).value_or(0)) {}
 

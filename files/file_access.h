@@ -25,6 +25,8 @@ class OpenFile {
   static std::optional<OpenFile> OpenForAppending(const std::string& path);
   // Opens an existing file for reading from its start.
   static std::optional<OpenFile> OpenForReading(const std::string& path);
+  // Creates a file that must not exist yet, for writing.
+  static std::optional<OpenFile> CreateNew(const std::string& path);
 
   OpenFile(OpenFile&& other) noexcept;
   OpenFile& operator=(OpenFile&& other) noexcept;
@@ -43,6 +45,8 @@ class OpenFile {
   // Cuts a regular file back to `length` bytes, never lengthening it: for
   // undoing what an earlier open of the same file wrote.
   void CutBackTo(std::uintmax_t length);
+  // Closes the file now; false when what was written could not be flushed.
+  bool Close();
   // Reads up to bytes.size() bytes; the count read (short at the end of the file).
   std::size_t Read(std::span<unsigned char> bytes);
 

@@ -14,6 +14,7 @@ enum class Mode {
   kCreate,  // for writing, replacing any existing file of the name
   kAppend,  // an existing file, for writing at its end; never created
   kRead,    // an existing file, for reading from its start
+  kCreateNew,  // a file that must not exist yet, for writing
 };
 
 // Opens a file in binary mode without ever waiting for another process (a
@@ -33,5 +34,31 @@ bool WriteDirect(std::FILE* file, const void* data, std::size_t size);
 
 // Cuts an open regular file to `length` bytes; nothing else is touched.
 void Truncate(std::FILE* file, std::uintmax_t length);
+
+// The file a replacement of `path` renames its new bytes over: `path`, or
+// the regular file a symbolic link named `path` leads to, or a name that
+// does not exist yet; nothing when the name is something else (a device, a
+// pipe) or its folder cannot be written, so that the file is written in
+// place.
+std::optional<std::string> ReplaceableTarget(const std::string& path);
+
+// Renames `from` over `to`, replacing it in one step. False when it could not.
+bool RenameOver(const std::string& from, const std::string& to);
+
+// Removes a file; nothing when it cannot.
+void Remove(const std::string& path);
+
+// What the system identifies an open file by (device and inode; on Windows
+// the volume's serial number and the file index), to tell whether two names
+// or descriptors reach the same file.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+// Of a regular file open on the descriptor; nothing for anything else.
+std::optional<FileIdentity> IdentityOfDescriptor(int fd);
+// Of the regular file a name names (following links); nothing otherwise.
+std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 
 }  // namespace corvane::file_open

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 #include <filesystem>
 #include <system_error>
@@ -25,6 +27,9 @@ std::FILE* Open(const std::string& path, Mode mode) {
   } else if (mode == Mode::kAppend) {
     flags = O_WRONLY | O_APPEND;  // without O_CREAT: appending never creates the file
     stdioMode = "ab";
+  } else if (mode == Mode::kCreateNew) {
+    flags = O_WRONLY | O_CREAT | O_EXCL;
+    stdioMode = "wb";
   }
   const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
@@ -65,6 +70,41 @@ bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
 void Truncate(std::FILE* file, std::uintmax_t length) {
   // Nothing more can be done if even this fails; the caller reports no error either way.
   [[maybe_unused]] const int ignored = ::ftruncate(::fileno(file), static_cast<off_t>(length));
+}
+
+std::optional<std::string> ReplaceableTarget(const std::string& path) {
+  std::string target = path;
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) {
+    if (!S_ISREG(status.st_mode)) return std::nullopt;
+    // A link is followed to its file, which is replaced; the link stays.
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return std::nullopt;
+    target = resolved;
+    std::free(resolved);
+  } else if (errno != ENOENT) {
+    return std::nullopt;
+  }
+  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+  const std::string folderName = folder.empty() ? "." : folder.string();
+  if (::access(folderName.c_str(), W_OK | X_OK) != 0) return std::nullopt;
+  return target;
+}
+
+bool RenameOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
+void Remove(const std::string& path) { ::unlink(path.c_str()); }
+
+std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
+}
+
+std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 }  // namespace corvane::file_open

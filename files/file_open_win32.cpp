@@ -27,6 +27,11 @@ std::FILE* Open(const std::string& path, Mode mode) {
     access = GENERIC_WRITE;
     flags = _O_WRONLY | _O_APPEND;
     stdioMode = "ab";
+  } else if (mode == Mode::kCreateNew) {
+    access = GENERIC_WRITE;
+    disposition = CREATE_NEW;
+    flags = _O_WRONLY;
+    stdioMode = "wb";
   }
   const HANDLE handle = ::CreateFileW(name->c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -79,6 +84,64 @@ bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
 void Truncate(std::FILE* file, std::uintmax_t length) {
   // Nothing more can be done if even this fails; the caller reports no error either way.
   [[maybe_unused]] const errno_t ignored = ::_chsize_s(::_fileno(file), static_cast<long long>(length));
+}
+
+namespace {
+
+// The identity of an open handle of a file on a disk.
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (handle == INVALID_HANDLE_VALUE || ::GetFileType(handle) != FILE_TYPE_DISK ||
+      !::GetFileInformationByHandle(handle, &information) ||
+      (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+}  // namespace
+
+std::optional<std::string> ReplaceableTarget(const std::string& path) {
+  const std::optional<std::wstring> name = WidenUtf8(path);
+  if (!name) return std::nullopt;
+  const DWORD attributes = ::GetFileAttributesW(name->c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return std::nullopt;
+    // Only a file on a disk is replaced; NUL, CON and pipes are written in place.
+    const HANDLE handle = ::CreateFileW(name->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    const bool disk = ::GetFileType(handle) == FILE_TYPE_DISK;
+    ::CloseHandle(handle);
+    if (!disk) return std::nullopt;
+  } else if (::GetLastError() != ERROR_FILE_NOT_FOUND) {
+    return std::nullopt;
+  }
+  return path;
+}
+
+bool RenameOver(const std::string& from, const std::string& to) {
+  const std::optional<std::wstring> source = WidenUtf8(from), target = WidenUtf8(to);
+  return source && target && ::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+void Remove(const std::string& path) {
+  if (const std::optional<std::wstring> name = WidenUtf8(path)) ::DeleteFileW(name->c_str());
+}
+
+std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
+  return IdentityOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)));
+}
+
+std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
+  const std::optional<std::wstring> name = WidenUtf8(path);
+  if (!name) return std::nullopt;
+  const HANDLE handle = ::CreateFileW(name->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  const std::optional<FileIdentity> identity = IdentityOfHandle(handle);
+  ::CloseHandle(handle);
+  return identity;
 }
 
 }  // namespace corvane::file_open
