@@ -7,21 +7,23 @@
 #include <string>
 #include <string_view>
 
+#include "cli/batch_row.h"
 #include "cli/csv_reader.h"
-#include "app/fresh_calculator.h"
-#include "cli/units.h"
 
 namespace corvane {
 
-struct BatchSettings {
-  UnitSystem units = UnitSystem::Us;
+struct BatchSettings : BatchOptions {
   unsigned jobs = 1;
-  TypedInputs flags;               // equation, method and boxes for every row
-  std::optional<TypedInputs> gas;  // the --gas composition, when given
 };
 
 struct BatchStreams {
   CsvReader::ReadFunction read;
+  // Called once the header has been read and found usable, before any
+  // output: opens the output, or says why it cannot be (no output file is
+  // touched for a batch that cannot run).
+  std::function<std::optional<std::string>()> open;
+  // A line for the user beside the output (the columns carried through).
+  std::function<void(const std::string&)> notice;
   // Writes bytes of output; false when they could not be written.
   std::function<bool(std::string_view)> write;
   // Rows written so far and input bytes read, for a progress bar.
@@ -32,8 +34,9 @@ struct BatchStreams {
 constexpr std::size_t kMaxRowBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxRowFields = 64;
 
-// Runs the batch. Returns 0, 1 when a row was malformed, or 2 with `error`
-// set when the header is unusable or reading or writing failed.
+// Runs the batch. Returns 0 when every row is ok, 1 when a row is not, or 2
+// with `error` set when the header is unusable, the output cannot be opened,
+// or reading or writing failed.
 int RunBatch(const BatchSettings& settings, BatchStreams& streams, std::string& error);
 
 }  // namespace corvane

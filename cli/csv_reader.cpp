@@ -134,7 +134,7 @@ bool CsvReader::Next(CsvRecord& record) {
           state = State::Unquoted;
           [[fallthrough]];
         case State::Unquoted:
-          if (ch == ',') {
+          if (ch == delimiter_) {
             EndField(record);
             state = State::FieldStart;
           } else if (ch == '\n') {

@@ -1,4 +1,5 @@
-// A small streaming reader of RFC 4180 CSV: comma-separated fields, quoted
+// A small streaming reader of RFC 4180 CSV: comma-separated fields (or
+// another separator), quoted
 // fields with doubled quotes, commas and line ends inside; records end in LF
 // or CRLF; a UTF-8 byte-order mark at the start is skipped; blank lines are
 // skipped. It holds one buffer and one record at a time, whatever the size
@@ -30,6 +31,9 @@ class CsvReader {
 
   CsvReader(ReadFunction read, std::size_t maxRecordBytes, std::size_t maxFields);
 
+  // Fields are separated by commas unless this says otherwise.
+  void SetDelimiter(char delimiter) { delimiter_ = delimiter; }
+
   // The next record; false at the end of the input or after a read error.
   bool Next(CsvRecord& record);
   // True when no input is buffered, so Next may have to wait for more.
@@ -56,6 +60,7 @@ class CsvReader {
   long long bytesRead_ = 0;
   std::size_t line_ = 1;
   std::size_t recordBytes_ = 0;
+  char delimiter_ = ',';
   std::string* field_ = nullptr;  // the field being filled, or nullptr when not kept
 };
 

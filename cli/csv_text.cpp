@@ -1,12 +1,14 @@
 #include "cli/csv_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace corvane {
 
-void AppendCsvField(std::string& out, std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+  const char special[] = {delimiter, '"', '\r', '\n', '\0'};
+  if (field.find_first_of(special) == std::string_view::npos) {
     out.append(field);
     return;
   }
@@ -26,6 +28,12 @@ void AppendShortest(std::string& out, double value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   out.append(buffer, result.ptr);
+}
+
+void AppendNumberCell(std::string& out, double value, const CellFormat& format) {
+  const std::size_t start = out.size();
+  AppendShortest(out, value);
+  if (format.decimalComma) std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '.', ',');
 }
 
 std::string ShortestText(double value) {

@@ -4,22 +4,16 @@
 //   corvane-cli --batch IN.csv [--out OUT]   many states from CSV
 #include <CLI/CLI.hpp>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <thread>
 
 #include "cli/batch.h"
+#include "cli/batch_files.h"
 #include "cli/batch_row.h"
 #include "cli/control_names.h"
 #include "cli/input_file.h"
 #include "cli/one_shot.h"
-#include "cli/progress_bar.h"
 #include "cli/script_runner.h"
 #include "cli/standard_streams.h"
 
@@ -38,71 +32,6 @@ int RunScriptFile(const std::string& path) {
   }
   const int status = RunScript(script.bytes, std::cout, std::cerr);
   std::cout.flush();
-  return status;
-}
-
-int RunBatchFiles(const std::string& inputPath, const std::string& outputPath, BatchSettings& settings) {
-  const OpenedInput input = OpenInput(inputPath);
-  if (!input.error.empty()) {
-    std::cerr << "corvane-cli: " << input.error << '\n';
-    return 2;
-  }
-  std::FILE* output = stdout;
-  if (outputPath != "-") {
-    // Replacing the input with the output would lose it. (Where the system
-    // gives no inode numbers, st_ino is 0 and nothing can be told.)
-    struct stat in {}, out {};
-    if (::fstat(input.fd, &in) == 0 && ::stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
-        in.st_ino == out.st_ino && in.st_ino != 0 && S_ISREG(in.st_mode)) {
-      std::cerr << "corvane-cli: " << outputPath << " is the input; not overwritten\n";
-      CloseInput(input);
-      return 2;
-    }
-    output = std::fopen(outputPath.c_str(), "wb");
-    if (output == nullptr) {
-      std::cerr << "corvane-cli: cannot write " << outputPath << ": " << std::strerror(errno) << '\n';
-      CloseInput(input);
-      return 2;
-    }
-  }
-  std::string readError, writeError;
-  ProgressBar progress(::isatty(STDERR_FILENO) == 1, input.size);
-  BatchStreams streams;
-  streams.read = [&](char* buffer, std::size_t size) -> long long {
-    for (;;) {
-      const ssize_t n = ::read(input.fd, buffer, size);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) readError = std::strerror(errno);
-      return n;
-    }
-  };
-  streams.write = [&](std::string_view bytes) {
-    // Each chunk reaches the reader of the output as soon as it is done.
-    if (std::fwrite(bytes.data(), 1, bytes.size(), output) != bytes.size() || std::fflush(output) != 0) {
-      if (writeError.empty()) writeError = std::strerror(errno);
-      return false;
-    }
-    return true;
-  };
-  streams.progress = [&](long long rows, long long bytes) { progress.Update(rows, bytes); };
-  std::string error;
-  int status = RunBatch(settings, streams, error);
-  progress.Finish();
-  CloseInput(input);
-  if (output != stdout && std::fclose(output) != 0 && status != 2) {
-    status = 2;
-    error = "cannot write the output";
-    writeError = std::strerror(errno);
-  }
-  if (status == 2) {
-    if (!writeError.empty())
-      std::cerr << "corvane-cli: cannot write " << (outputPath == "-" ? "standard output" : outputPath) << ": "
-                << writeError << '\n';
-    else if (!readError.empty())
-      std::cerr << "corvane-cli: cannot read " << InputName(inputPath) << ": " << readError << '\n';
-    else
-      std::cerr << "corvane-cli: " << InputName(inputPath) << ": " << error << '\n';
-  }
   return status;
 }
 
@@ -179,9 +108,19 @@ int main(int argc, char** argv) {
   auto* report = app.add_option("--report", flags.report, "Write the run's record to this report file");
   auto* append = app.add_flag("--append", flags.append, "Append to the report file")->needs(report);
   auto* csvFlag = app.add_flag("--csv", csv, "Print the batch's header and row instead");
+  auto* referenceFlag = app.add_flag("--reference", flags.reference, "Add GERG-2008's values beside the run");
   auto* batchOption = app.add_option("--batch", batch, "CSV of states, one a row; - for standard input");
   app.add_option("--out", out, "Batch output CSV; - (the default) for standard output")->needs(batchOption);
   app.add_option("--jobs", jobs, "Batch workers (default: all cores)")->check(CLI::Range(1u, 1024u))->needs(batchOption);
+  bool strict = false;
+  std::string delimiter;
+  bool decimalComma = false;
+  app.add_flag("--strict", strict, "Refuse columns the batch does not know")->needs(batchOption);
+  app.add_option("--delimiter", delimiter, "Batch separator: , ; or tab (default: the header's)")
+      ->check(CLI::IsMember({",", ";", "tab"}))
+      ->needs(batchOption);
+  app.add_flag("--decimal-comma", decimalComma, "Batch numbers written with a decimal comma (only with ;)")
+      ->needs(batchOption);
   app.add_option("--units", units, "us (default: psia, F, the window's units) or si")
       ->check(CLI::IsMember({"us", "si"}));
   csvFlag->excludes(report);
@@ -195,8 +134,8 @@ int main(int argc, char** argv) {
   }
   flags.units = units == "si" ? UnitSystem::Si : UnitSystem::Us;
 
-  const CLI::Option* stateOptions[] = {pressure, temperature, eos,    method,      gas,    noCp,
-                                       noJt,     noViscosity, noPolytropic, report, append, csvFlag};
+  const CLI::Option* stateOptions[] = {pressure, temperature, eos,    method, gas,     noCp,         noJt,
+                                       noViscosity, noPolytropic, report, append, csvFlag, referenceFlag};
   const bool stateFlags = std::any_of(std::begin(stateOptions), std::end(stateOptions),
                                       [](const CLI::Option* o) { return o->count() > 0; });
   const bool batchMode = batchOption->count() > 0;
@@ -209,6 +148,10 @@ int main(int argc, char** argv) {
     settings.units = flags.units;
     settings.jobs = jobs;
     settings.flags = FlagChecks(flags);
+    settings.reference = flags.reference;
+    settings.strict = strict;
+    settings.delimiter = delimiter.empty() ? '\0' : delimiter == "tab" ? '\t' : delimiter[0];
+    settings.decimalComma = decimalComma;
     if (flags.gas) {
       settings.gas.emplace();
       if (const auto fault = ParseGasList(*flags.gas, *settings.gas)) {

@@ -6,6 +6,7 @@
 #include "cli/batch_row.h"
 #include "cli/control_names.h"
 #include "cli/csv_text.h"
+#include "cli/reference_columns.h"
 #include "cli/shown_text.h"
 #include "res/resource.h"
 
@@ -69,10 +70,11 @@ int RunAsBatchRow(const StateFlags& flags, const std::optional<TypedInputs>& gas
   BatchSettings settings;
   settings.units = flags.units;
   settings.gas = gas;
+  settings.reference = flags.reference;
   std::string error;
   const int status = RunBatch(settings, streams, error);
   if (status == 2) err << "corvane-cli: " << error << '\n';
-  return status == 1 ? 2 : status;
+  return status;
 }
 
 }  // namespace
@@ -109,8 +111,19 @@ int RunOneShot(const StateFlags& flags, bool csv, std::ostream& out, std::ostrea
   FreshCalculator calculator{TypedInputs{}};
   calculator.Run(inputs);
   for (const ShownMessage& message : calculator.surface().messages) PrintMessage(out, message);
-  PrintResultLines(out, calculator.surface());
-  return 0;
+  if (flags.units == UnitSystem::Si)
+    PrintSiResultLines(out, calculator.surface(), calculator.dialog());
+  else
+    PrintResultLines(out, calculator.surface());
+  const RunOutcome outcome = calculator.Outcome();
+  if (flags.reference && outcome != RunOutcome::Refused) {
+    const CCalcDlg& dialog = calculator.dialog();
+    gerg::ReferenceCalculator reference;
+    PrintReferenceLines(out,
+                        reference.Calculate(dialog.entryFractions, dialog.entryPressure, dialog.entryTemperatureF),
+                        outcome == RunOutcome::Ok ? dialog.results.zFactor : 0.0, flags.units);
+  }
+  return outcome == RunOutcome::Ok ? 0 : 1;
 }
 
 }  // namespace corvane

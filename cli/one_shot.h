@@ -23,6 +23,7 @@ struct StateFlags {
   bool noViscosity = false;
   bool noPolytropic = false;
   bool append = false;
+  bool reference = false;  // GERG-2008's values after the run's
   UnitSystem units = UnitSystem::Us;
 };
 

@@ -27,6 +27,23 @@ std::string_view ColumnName(Quantity quantity, UnitSystem units) {
   return "";
 }
 
+std::string_view UnitText(Quantity quantity, UnitSystem units) {
+  const bool si = units == UnitSystem::Si;
+  switch (quantity) {
+    case Quantity::Density: return si ? "kmol/m3" : "lbmol/ft3";
+    case Quantity::SpecificVolume: return si ? "m3/kg" : "ft3/lbm";
+    case Quantity::MolecularWeight: return si ? "kg/kmol" : "lbm/lbmol";
+    case Quantity::Viscosity: return si ? "mPa s" : "cP";
+    case Quantity::Enthalpy:
+    case Quantity::EnthalpyReference: return si ? "kJ/kg" : "BTU/lbm";
+    case Quantity::SpecificHeat: return si ? "kJ/kg-K" : "BTU/lbm-R";
+    case Quantity::JouleThomson: return si ? "K/kPa" : "R/psi";
+    case Quantity::Compressibility:
+    case Quantity::PolytropicN: return "";
+  }
+  return "";
+}
+
 double FromWindowUnit(double value, Quantity quantity, UnitSystem units) {
   if (units == UnitSystem::Us) return value;
   switch (quantity) {

@@ -39,6 +39,15 @@ enum class Quantity {
   JouleThomson
 };
 
+// The quantities in the order of the window's result rows.
+constexpr Quantity kResultQuantities[] = {Quantity::Density,         Quantity::SpecificVolume, Quantity::Compressibility,
+                                          Quantity::MolecularWeight, Quantity::Viscosity,      Quantity::PolytropicN,
+                                          Quantity::Enthalpy,        Quantity::EnthalpyReference, Quantity::SpecificHeat,
+                                          Quantity::JouleThomson};
+
+// The unit a quantity's value is printed with in the unit system ("" for Z and N).
+std::string_view UnitText(Quantity quantity, UnitSystem units);
+
 // The CSV column of a quantity, named with its unit ("density_kmol_m3", "z").
 std::string_view ColumnName(Quantity quantity, UnitSystem units);
 // A value in the window's unit, in the unit system's.

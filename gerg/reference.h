@@ -117,6 +117,9 @@ class ReferenceCalculator {
   std::unique_ptr<Cache> cache_;
 };
 
+// How far an equation's Z sits from the reference's, in %: 100 (z - zRef) / zRef.
+inline double ZDeviationPercent(double z, double referenceZ) { return 100 * (z - referenceZ) / referenceZ; }
+
 // A root's values, from its properties.
 ReferenceResult ResultOf(const StateProperties& properties, RootKind kind, int evaluations);
 

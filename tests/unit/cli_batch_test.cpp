@@ -40,9 +40,9 @@ BatchOutput Batch(const std::string& csv, unsigned jobs, UnitSystem units = Unit
   return result;
 }
 
-std::string OneShot(StateFlags flags, bool csv) {
+std::string OneShot(StateFlags flags, bool csv, int status = 0) {
   std::ostringstream out, err;
-  EXPECT_EQ(RunOneShot(flags, csv, out, err), 0) << err.str();
+  EXPECT_EQ(RunOneShot(flags, csv, out, err), status) << err.str();
   return out.str();
 }
 
@@ -75,10 +75,10 @@ TEST(Batch, RowsAreIndependentAndTheOutputIsTheSameForAnyNumberOfWorkers) {
   std::getline(lines, second);
   EXPECT_NE(one.out.find("\r\n1000,80,,,,,,," + second.substr(std::string("1000,80,,,,,,,").size())),
             std::string::npos);
-  EXPECT_NE(one.out.find("\"line 9, column pressure: \"\"abc\"\" is not a number\"\r\n"), std::string::npos);
+  EXPECT_NE(one.out.find("\"line 9, column pressure: \"\"abc\"\" is not a number\",malformed\r\n"), std::string::npos);
   EXPECT_NE(one.out.find("line 10, column eos: \"\"xyz\"\" is not bwrs, pr or rks"), std::string::npos);
   EXPECT_NE(one.out.find("line 11: 9 fields where the header has 8"), std::string::npos);
-  EXPECT_NE(one.out.find(",\"Pressure < 14.7 or > 3000.0 psia, run aborted\"\r\n"), std::string::npos);
+  EXPECT_NE(one.out.find(",\"Pressure < 14.7 or > 3000.0 psia, run aborted\",refused\r\n"), std::string::npos);
 }
 
 TEST(Batch, GasesWithoutAColumnAreZeroOrWhatGasSays) {
@@ -97,7 +97,7 @@ TEST(Batch, GasesWithoutAColumnAreZeroOrWhatGasSays) {
 
 TEST(Batch, HeaderFaultsStopTheBatch) {
   EXPECT_EQ(Batch("", 1).status, 2);
-  EXPECT_EQ(Batch("pressure,presure\n1,2\n", 2).error.rfind("unknown column \"presure\" (columns: pressure,", 0), 0u);
+  EXPECT_EQ(Batch("pressure,presure\n1,2\n", 2).error, "unknown column \"presure\": did you mean \"pressure\"?");
   EXPECT_EQ(Batch("pressure,pressure\n", 1).status, 2);
   const BatchOutput headerOnly = Batch("\xEF\xBB\xBFpressure,temperature\r\n", 2);
   EXPECT_EQ(headerOnly.status, 0);
@@ -131,7 +131,7 @@ TEST(OneShot, FlagsRunAsTheScriptOfTheSameInputsAndAsTheBatchRow) {
 
   flags.gas.reset();
   flags.pressure = "10";  // refused: the message line comes first
-  EXPECT_EQ(OneShot(flags, false).rfind("message: error | User Inputs | Pressure < 14.7", 0), 0u);
+  EXPECT_EQ(OneShot(flags, false, 1).rfind("message: error | User Inputs | Pressure < 14.7", 0), 0u);
 
   flags.pressure = "1500";
   const std::string row = OneShot(flags, true);
