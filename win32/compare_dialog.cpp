@@ -8,6 +8,7 @@
 #include "views/compare_text.h"
 #include "win32/clipboard.h"
 #include "win32/dialog_template.h"
+#include "win32/scrolled_client.h"
 
 namespace corvane::win32 {
 namespace {
@@ -15,6 +16,12 @@ namespace {
 std::wstring Wide(std::string_view text) { return WidenUtf8(text).value_or(std::wstring()); }
 
 COLORREF Colour(const ChartColour& c) { return RGB(c.red, c.green, c.blue); }
+
+// What the dialog shows, and its scrolling on a screen too small for it.
+struct CompareDialogState {
+  const CompareView* view;
+  ScrolledClient scrolled;
+};
 
 // The Compare dialog of this thread while it runs, and its view: the modal
 // loop translates no accelerator, so a queue hook sees Ctrl+C for it.
@@ -35,11 +42,14 @@ LRESULT CALLBACK CompareKeys(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK CompareDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = reinterpret_cast<CompareDialogState*>(::GetWindowLongPtrW(window, DWLP_USER));
+  if (state != nullptr && state->scrolled.HandleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_INITDIALOG: {
       ::SetWindowLongPtrW(window, DWLP_USER, lParam);
       compareWindow = window;
-      const auto& view = *reinterpret_cast<const CompareView*>(lParam);
+      state = reinterpret_cast<CompareDialogState*>(lParam);
+      const CompareView& view = *state->view;
       for (int row = 0; row < res::kCompareRowCount && row < static_cast<int>(view.rows.size()); ++row)
         for (int column = 0; column < static_cast<int>(kCompareColumnCount); ++column)
           ::SetDlgItemTextW(window, res::CompareValueId(row, column),
@@ -49,12 +59,16 @@ INT_PTR CALLBACK CompareDialogProc(HWND window, UINT message, WPARAM wParam, LPA
                           line < static_cast<int>(view.lines.size())
                               ? Wide(view.lines[static_cast<std::size_t>(line)]).c_str()
                               : L"");
+      // On a screen too small for it (a laptop at 150 %), it shrinks and scrolls.
+      RECT client;
+      ::GetClientRect(window, &client);
+      state->scrolled.Attach(window, SIZE{client.right, client.bottom});
       return TRUE;
     }
     case WM_DRAWITEM: {
-      const auto* view = reinterpret_cast<const CompareView*>(::GetWindowLongPtrW(window, DWLP_USER));
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (view == nullptr) return FALSE;
+      if (state == nullptr) return FALSE;
+      const CompareView* view = state->view;
       if (item->CtlID == static_cast<UINT>(res::IDC_COMPARE_Z_CHART)) {
         PaintChart(item->hDC, item->rcItem, view->zChart);
       } else if (item->CtlID == static_cast<UINT>(res::IDC_COMPARE_ENVELOPE_CHART)) {
@@ -123,7 +137,8 @@ void RunCompareDialog(HINSTANCE instance, HWND owner, const CompareView& view) {
   const DialogTemplate modal(res::CompareDialog(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0);
   compareView = &view;
   HHOOK keys = ::SetWindowsHookExW(WH_GETMESSAGE, &CompareKeys, nullptr, ::GetCurrentThreadId());
-  ::DialogBoxIndirectParamW(instance, modal.Get(), owner, &CompareDialogProc, reinterpret_cast<LPARAM>(&view));
+  CompareDialogState state{&view, {}};
+  ::DialogBoxIndirectParamW(instance, modal.Get(), owner, &CompareDialogProc, reinterpret_cast<LPARAM>(&state));
   if (keys != nullptr) ::UnhookWindowsHookEx(keys);
   compareWindow = nullptr;
   compareView = nullptr;

@@ -98,8 +98,8 @@ void CalculatorProcess::Key(HWND window, WPARAM virtualKey) {
   ::PostMessageW(window, WM_KEYUP, virtualKey, (1u << 31) | (1u << 30) | 1);
 }
 
-void CalculatorProcess::Press(WORD virtualKey, bool control) {
-  ::SetForegroundWindow(dialog_);
+void CalculatorProcess::Press(WORD virtualKey, bool control, HWND window) {
+  ::SetForegroundWindow(window != nullptr ? window : dialog_);
   Settle();
   std::vector<INPUT> keys;
   const auto add = [&](WORD key, bool up) {

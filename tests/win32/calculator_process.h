@@ -32,8 +32,9 @@ class CalculatorProcess {
   // A key pressed and released while the control has the focus.
   void Key(HWND window, WPARAM virtualKey);
   // A key struck on the keyboard, with Ctrl held when asked, as the system
-  // delivers it to the program's active window.
-  void Press(WORD virtualKey, bool control = false);
+  // delivers it to the program's active window: `window` when given (a
+  // modal window of the program), else the calculator dialog.
+  void Press(WORD virtualKey, bool control = false, HWND window = nullptr);
   // Moves the focus to a control as the dialog manager does (an edit's
   // text is then selected).
   void FocusOn(int id);

@@ -1,163 +1,17 @@
 // The real corvane.exe under test: started, driven through window messages
 // as a user's clicks and keys arrive, and compared with its headless twin.
 // Screenshots of its windows go to screenshots/ in the working directory.
-// The resource ids come before <windows.h>, whose IDOK and IDCANCEL
-// macros would rewrite the tables' names for the same commands.
-#include "res/dialogs.h"
-
-#include <gtest/gtest.h>
+#include "window_fixture.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-
-#include "app/calc_dlg.h"
-#include "calculator_process.h"
-#include "cli/script_runner.h"
-#include "platform/headless_surface.h"
 
 namespace corvane::win32_test {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace corvane::res;
-
-const std::wstring kMain = L"Equation of State and Properties Calculator, V1.0";
-
-fs::path ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return fs::path(path).parent_path();
-}
-
-// What corvane-cli prints for a script: the headless twin of the window.
-std::string Headless(const std::string& script) {
-  std::ostringstream out, err;
-  RunScript(script, out, err);
-  return out.str();
-}
-
-// A fresh calculator on the headless surface, initialised as at start-up.
-struct HeadlessTwin {
-  HeadlessSurface surface;
-  CCalcDlg dlg{surface};
-  HeadlessTwin() { dlg.OnInitDialog(); }
-};
-
-// Lines as the Windows clipboard ends them.
-std::string WithCrLf(const std::string& text) {
-  std::string lines;
-  for (const char c : text) {
-    if (c == '\n') lines += '\r';
-    lines += c;
-  }
-  return lines;
-}
-
-bool Contains(const std::string& text, const std::string& line) { return text.find(line + "\n") != std::string::npos; }
-
-void Screenshot(const RECT& area, const std::wstring& name) {
-  fs::create_directories("screenshots");
-  SaveBitmap(CaptureScreen(area), (fs::path("screenshots") / (name + L".bmp")).wstring());
-}
-
-void Screenshot(HWND window, const std::wstring& name) {
-  RECT frame;
-  ::GetWindowRect(window, &frame);
-  Screenshot(frame, name);
-}
-
-// The rectangle of a control within its dialog's window capture.
-RECT PlaceInWindow(HWND dialog, HWND control) {
-  RECT frame, place;
-  ::GetWindowRect(dialog, &frame);
-  ::GetWindowRect(control, &place);
-  ::OffsetRect(&place, -frame.left, -frame.top);
-  return place;
-}
-
-// Pixels are read off the screen, which a loaded machine may not have
-// finished painting: until `painted` holds of a capture of `window` (for a
-// few seconds at most), the window is asked to repaint and looked at again.
-template <class Painted>
-Capture CaptureWhenPainted(const CalculatorProcess& calculator, HWND window, Painted painted) {
-  Capture capture = CaptureWindow(window);
-  for (int look = 0; look < 30 && !painted(capture); ++look) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    calculator.Settle();
-    capture = CaptureWindow(window);
-  }
-  return capture;
-}
-
-// Every text of the dialog fits its control, measured in the dialog's font
-// at the screen's scale; a check box or radio button's text beside its box.
-void ExpectEveryTextFits(HWND dialog) {
-  HDC screen = ::GetDC(nullptr);
-  LOGFONTW font{};
-  font.lfHeight = -::MulDiv(CalculatorDialog().fontPointSize, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-  fs::path(std::string(CalculatorDialog().fontFamily)).wstring().copy(font.lfFaceName, LF_FACESIZE - 1);
-  HFONT dialogFont = ::CreateFontIndirectW(&font);
-  HGDIOBJ previous = ::SelectObject(screen, dialogFont);
-  for (HWND child : Children(dialog)) {
-    wchar_t className[32] = {};
-    ::GetClassNameW(child, className, 32);
-    const std::wstring text = fs::path(TextOf(child)).wstring();
-    if (text.empty() || std::wstring(className) == L"Edit") continue;
-    SIZE size{};
-    ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    RECT client;
-    ::GetClientRect(child, &client);
-    const LONG type = ::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-    const bool boxed = std::wstring(className) == L"Button" && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
-    EXPECT_LE(size.cx, client.right - (boxed ? ::GetSystemMetrics(SM_CXMENUCHECK) + 2 : 0)) << TextOf(child);
-  }
-  ::SelectObject(screen, previous);
-  ::DeleteObject(dialogFont);
-  ::ReleaseDC(nullptr, screen);
-}
-
-class Window : public ::testing::Test {
- protected:
-  Window() : folder_(fs::temp_directory_path() / ("corvane-window-" + std::to_string(::GetTickCount64()))) {
-    fs::create_directories(folder_);
-  }
-  ~Window() override {
-    std::error_code error;
-    fs::remove_all(folder_, error);
-  }
-  CalculatorProcess Start(const fs::path& program = ProgramFolder() / "corvane.exe") {
-    return CalculatorProcess(program.wstring(), folder_.wstring());
-  }
-  // The message box the program shows with this caption, closed with OK after reading.
-  struct Answered {
-    std::string text;
-    bool iconIsError = false;
-  };
-  Answered AnswerMessage(CalculatorProcess& calculator, const std::wstring& caption, const wchar_t* shot) {
-    HWND box = calculator.WaitForWindow(caption);
-    EXPECT_NE(box, nullptr) << "no message box";
-    if (box == nullptr) return {};
-    const MessageBoxParts parts = ReadMessageBox(box);
-    if (shot != nullptr) Screenshot(box, shot);
-    bool error = ShowsSystemIcon(parts.icon, IDI_ERROR);
-    bool information = ShowsSystemIcon(parts.icon, IDI_INFORMATION);
-    // The icon is read off the screen too: a slow paint gets time to arrive.
-    for (int look = 0; look < 30 && error == information; ++look) {
-      ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      calculator.Settle();
-      error = ShowsSystemIcon(parts.icon, IDI_ERROR);
-      information = ShowsSystemIcon(parts.icon, IDI_INFORMATION);
-    }
-    EXPECT_NE(error, information) << "one icon or the other";
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    calculator.Settle();
-    return {parts.text, error};
-  }
-
-  fs::path folder_;
-};
 
 TEST_F(Window, StartsWithTheTablesTextsTicksAndColours) {
   CalculatorProcess calculator = Start();
@@ -443,34 +297,7 @@ TEST_F(Window, EditsHoldAtMostTheLimitOfTheOtherFaces) {
   EXPECT_TRUE(Contains(Headless("set methane " + pasted + "\nshow\n"), "Sum: " + TextOf(dialog, IDC_SUM)));
 }
 
-// The Wine desktop of these tests is the free area of a 1366x768 laptop
-// screen (1366x728); at 150 % the dialog is taller than that.
-class SmallScreen : public Window {
- protected:
-  SmallScreen() {
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                      nullptr);
-    DWORD size = sizeof previous_;
-    hadValue_ = ::RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
-                                   &size) == ERROR_SUCCESS;
-    const DWORD scaled = 144;
-    ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&scaled), sizeof scaled);
-  }
-  ~SmallScreen() override {
-    if (hadValue_) {
-      ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
-    } else {
-      ::RegDeleteValueW(key_, L"LogPixels");
-    }
-    ::RegCloseKey(key_);
-  }
-
- private:
-  HKEY key_ = nullptr;
-  DWORD previous_ = 0;
-  bool hadValue_ = false;
-};
-
+// At 150 % the dialog is taller than the Wine desktop of these tests.
 TEST_F(SmallScreen, TheWindowFitsTheScreenAndScrollsToEveryControl) {
   CalculatorProcess calculator = Start();
   HWND dialog = calculator.Dialog();
