@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end timing of corvane-cli --batch on the operating envelope (start-up
 # gas, P 14.7..3000 psia x T -100..300 F, BWRS by false position, all four
-# boxes): rows per second for --jobs 1 and 2, each the best of three runs,
-# and the peak memory of a batch over a large input.
+# boxes): rows per second for --jobs 1 and 2, without and with GERG-2008's
+# columns (--reference), each the best of three runs, and the peak memory of
+# a batch over a large input.
 #   bench/batch_timing.sh [BUILD_DIR] [BIG_INPUT_MB]
 # BIG_INPUT_MB (default 0: skipped) makes an input of about that size by
 # repeating the envelope, and reports the peak resident memory of its batch.
@@ -18,18 +19,21 @@ awk 'BEGIN { print "pressure,temperature";
                printf "%.4f,%.4f\n", 14.7 + i * (3000 - 14.7) / 499, -100 + j * 400 / 199 }' >"$work/envelope.csv"
 rows=$(($(wc -l <"$work/envelope.csv") - 1))
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-for jobs in 1 2; do
-  best=
-  for _ in 1 2 3; do
-    start=$(date +%s%N)
-    "$cli" --batch "$work/envelope.csv" --jobs "$jobs" --out "$work/out$jobs.csv"
-    nanoseconds=$(($(date +%s%N) - start))
-    if [ -z "$best" ] || [ "$nanoseconds" -lt "$best" ]; then best=$nanoseconds; fi
+for reference in "" --reference; do
+  for jobs in 1 2; do
+    best=
+    for _ in 1 2 3; do
+      start=$(date +%s%N)
+      "$cli" --batch "$work/envelope.csv" --jobs "$jobs" $reference --out "$work/out$jobs$reference.csv"
+      nanoseconds=$(($(date +%s%N) - start))
+      if [ -z "$best" ] || [ "$nanoseconds" -lt "$best" ]; then best=$nanoseconds; fi
+    done
+    awk -v jobs="$jobs $reference" -v rows="$rows" -v ns="$best" \
+      'BEGIN { printf "--jobs %s: %d rows in %.3f s, %.0f rows/s\n", jobs, rows, ns / 1e9, rows / (ns / 1e9) }'
   done
-  awk -v jobs="$jobs" -v rows="$rows" -v ns="$best" \
-    'BEGIN { printf "--jobs %s: %d rows in %.3f s, %.0f rows/s\n", jobs, rows, ns / 1e9, rows / (ns / 1e9) }'
+  cmp -s "$work/out1$reference.csv" "$work/out2$reference.csv" && echo "outputs of --jobs 1 and 2 are identical" ||
+    { echo "outputs differ"; exit 1; }
 done
-cmp -s "$work/out1.csv" "$work/out2.csv" && echo "outputs of --jobs 1 and 2 are identical" || { echo "outputs differ"; exit 1; }
 
 if [ "$big_mb" -gt 0 ]; then
   tail -n +2 "$work/envelope.csv" >"$work/rows.csv"

@@ -4,6 +4,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -118,7 +119,9 @@ class Pipeline {
   }
 
   void Work() {
-    BatchRowWorker worker(plan_);
+    // A worker's calculator is made when it first has a chunk to run: of
+    // many workers, those the rows in flight never reach cost nothing.
+    std::optional<BatchRowWorker> worker;
     for (;;) {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return writeFailed_ || !todo_.empty() || inputDone_; });
@@ -126,7 +129,8 @@ class Pipeline {
       Chunk* chunk = todo_.front();
       todo_.pop_front();
       lock.unlock();
-      ProcessChunk(worker, *chunk);
+      if (!worker) worker.emplace(plan_);
+      ProcessChunk(*worker, *chunk);
       lock.lock();
       bytesInFlight_ += static_cast<long long>(chunk->output.size());
       chunk->done = true;

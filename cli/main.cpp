@@ -14,6 +14,7 @@
 #include "cli/control_names.h"
 #include "cli/input_file.h"
 #include "cli/one_shot.h"
+#include "cli/reference_columns.h"
 #include "cli/script_runner.h"
 #include "cli/standard_streams.h"
 
@@ -64,14 +65,21 @@ std::string HelpFooter() {
          "              --gas methane=0.9,ethane=0.1\n"
          "                              one state; prints what the window shows\n"
          "  corvane-cli --batch IN.csv --out OUT.csv\n" +
-         Wrap(std::string(30, ' '), "one state a row; columns: " + ColumnNamesList(), 30) +
+         Wrap(std::string(30, ' '), "one state a row; columns: " + ColumnNamesList() +
+                                        "; any others are carried through. The output adds the results, then "
+                                        "note, messages and status (ok, refused, failed, malformed).",
+              30) +
          "\n\n" +
+         Wrap("GERG-2008 (--reference):", ReferenceColumnNamesList(), 2) + "\n\n" +
          Wrap("Names the script language knows:", ListNames({NameKind::Edit, NameKind::Gas, NameKind::EquationRadio,
                                                               NameKind::MethodRadio, NameKind::CheckBox}),
               2) +
          "\n\nSI units: kPa = psia x 6.894757293168361; K = (F + 459.67) x 5/9; kmol/m3 = lbmol/ft3 x\n"
          "16.018463373960138; m3/kg = ft3/lbm x 0.062427960576144611; kg/kmol = lbm/lbmol; mPa s = cP;\n"
-         "kJ/kg = BTU/lbm x 2.326; kJ/(kg K) = BTU/(lbm R) x 4.1868; K/kPa = R/psi x (5/9) / 6.894757293168361.\n";
+         "kJ/kg = BTU/lbm x 2.326; kJ/(kg K) = BTU/(lbm R) x 4.1868; K/kPa = R/psi x (5/9) / 6.894757293168361;\n"
+         "m/s = ft/s x 0.3048.\n\n"
+         "Exit status: 0 every row (or the run from flags) ok; 1 one not ok, or a --report file not written;\n"
+         "2 usage, an unreadable input, an output that cannot be created or is the input.\n";
 }
 
 }  // namespace

@@ -50,6 +50,16 @@ void AppendReferenceHeader(std::string& out, UnitSystem units, char delimiter) {
   }
 }
 
+std::string ReferenceColumnNamesList() {
+  std::string list;
+  for (const ReferenceColumn& column : kColumns) {
+    list += std::string(column.us);
+    if (column.si != column.us) list += " (si: " + std::string(column.si) + ")";
+    list += ", ";
+  }
+  return list + std::string(kZDeviation) + ", " + std::string(kStatus);
+}
+
 bool IsReferenceColumnName(std::string_view name) {
   for (const ReferenceColumn& column : kColumns)
     if (name == column.us || name == column.si) return true;

@@ -17,6 +17,8 @@ namespace corvane {
 
 // The header's reference columns, each with its separator after it.
 void AppendReferenceHeader(std::string& out, UnitSystem units, char delimiter);
+// "gerg_z, gerg_density_lbmol_ft3 (si: gerg_density_kmol_m3), ...", for --help.
+std::string ReferenceColumnNamesList();
 // Every name the reference columns have, in either unit system.
 bool IsReferenceColumnName(std::string_view name);
 

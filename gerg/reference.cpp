@@ -179,7 +179,7 @@ bool AllFinite(const ReferenceValues& v) {
 ReferenceResult ResultAt(const Isotherm& isotherm, const DensityRoot& root, double pressure) {
   bool isRoot = false;
   if (root.found) {
-    const ReferenceResult r = ResultOf(PropertiesAt(isotherm, root.density), root.kind, root.evaluations);
+    ReferenceResult r = ResultOf(PropertiesAt(isotherm, root.density), root.kind, root.evaluations);
     isRoot = std::abs(r.model.pressure - pressure) <= kRootTolerance * pressure && r.model.dPdRho > 0.0;
     if (isRoot && r.model.cv > 0.0 && r.model.cp > 0.0 && AllFinite(r.us) && AllFinite(r.si)) return r;
   }

@@ -57,4 +57,21 @@ printf 'pressure,temperature,methane,ethane\n1000,80,90,10\n' | "$cli" --batch -
 "$cli" --pressure 1000 --temperature 80 >/dev/null || fail "ok run: status"
 "$cli" --units si --temperature 1e400 | grep -q "^message: error | User Inputs | Temperature" ||
   fail "an overflowing SI temperature is not refused"
+# A number cell longer than an edit holds is no number the dialog would see.
+printf 'pressure,temperature\n20.%s2,80\n' "$(head -c 32775 /dev/zero | tr '\0' 0)e" |
+  "$cli" --batch - 2>/dev/null | grep -q 'longer than an edit holds (32,767 characters)",malformed' ||
+  fail "an overlong number cell is not malformed"
+
+# Many workers and an output nobody reads: the rows in flight stay bounded.
+label=$(head -c 1000000 /dev/zero | tr '\0' x)
+{ echo "pressure,temperature,label"; for _ in $(seq 300); do echo "1000,80,$label"; done; } >"$work/wide.csv"
+mkfifo "$work/unread"
+"$cli" --batch "$work/wide.csv" --jobs 1024 --out - >"$work/unread" &
+pid=$!
+exec 4<"$work/unread"  # opened, never read
+sleep 3
+peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
+kill "$pid"; wait "$pid" 2>/dev/null; exec 4<&-
+[ "${peak:-0}" -lt 250000 ] || fail "memory with an unread output: ${peak} KiB"
+rm -f "$work/wide.csv"
 exit $failed
