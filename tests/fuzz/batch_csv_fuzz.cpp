@@ -1,5 +1,7 @@
 // The batch's CSV reader and the batch itself on arbitrary bytes: no crash,
-// no hang, and every record after the header answered by one output row.
+// no hang, and every record after the header answered by one output row,
+// with GERG-2008's columns, any separator and a decimal comma as the first
+// byte chooses.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::size_t step = 1 + data[0] % 16;
+  const unsigned options = data[0] >> 4;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   // The reader alone, with small limits so that they are reached.
@@ -42,6 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return true;
   };
   corvane::BatchSettings settings;
+  settings.reference = (options & 1) != 0;
+  const char delimiters[] = {0, 0, ';', '\t'};
+  settings.delimiter = delimiters[(options >> 1) & 3];
+  settings.decimalComma = (options & 8) != 0 && settings.delimiter == ';';
   std::string error;
   const int status = corvane::RunBatch(settings, streams, error);
   if (status != 2 && outputLines < records) std::abort();
