@@ -201,13 +201,7 @@ void CheckCompareDialog(CalculatorProcess& calculator, const fs::path& folder, i
 
   // The dialog lies on the screen, wholly; where it is too tall for it, its
   // scroll bar reaches the chart at the bottom.
-  RECT work{}, frame{};
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  ::GetWindowRect(compare, &frame);
-  EXPECT_GE(frame.left, work.left);
-  EXPECT_GE(frame.top, work.top);
-  EXPECT_LE(frame.right, work.right);
-  EXPECT_LE(frame.bottom, work.bottom);
+  ExpectInsideTheWorkArea(compare);
   EXPECT_EQ((::GetWindowLongW(compare, GWL_STYLE) & WS_VSCROLL) != 0, scrolls);
   if (scrolls) {
     Screenshot(compare, shot + L"-top");

@@ -134,4 +134,14 @@ SmallScreen::~SmallScreen() {
   ::RegCloseKey(key_);
 }
 
+void ExpectInsideTheWorkArea(HWND window) {
+  RECT work{}, frame{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ::GetWindowRect(window, &frame);
+  EXPECT_GE(frame.left, work.left);
+  EXPECT_GE(frame.top, work.top);
+  EXPECT_LE(frame.right, work.right);
+  EXPECT_LE(frame.bottom, work.bottom);
+}
+
 }  // namespace corvane::win32_test

@@ -64,6 +64,9 @@ Capture CaptureWhenPainted(const CalculatorProcess& calculator, HWND window, Pai
 // at the screen's scale; a check box or radio button's text beside its box.
 void ExpectEveryTextFits(HWND dialog);
 
+// The window lies wholly on the desktop's work area.
+void ExpectInsideTheWorkArea(HWND window);
+
 class Window : public ::testing::Test {
  protected:
   Window();

@@ -302,13 +302,7 @@ TEST_F(SmallScreen, TheWindowFitsTheScreenAndScrollsToEveryControl) {
   CalculatorProcess calculator = Start();
   HWND dialog = calculator.Dialog();
   ASSERT_NE(dialog, nullptr);
-  RECT work{}, frame{};
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  ::GetWindowRect(dialog, &frame);
-  EXPECT_GE(frame.left, work.left);
-  EXPECT_GE(frame.top, work.top);
-  EXPECT_LE(frame.right, work.right);
-  EXPECT_LE(frame.bottom, work.bottom);
+  ExpectInsideTheWorkArea(dialog);
   ASSERT_NE(::GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL, 0) << "no vertical scroll bar";
   // The screen is wide enough: the window widens by the bar instead of
   // needing a second one.
