@@ -72,6 +72,10 @@ exec 4<"$work/unread"  # opened, never read
 sleep 3
 peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
 kill "$pid"; wait "$pid" 2>/dev/null; exec 4<&-
-[ "${peak:-0}" -lt 250000 ] || fail "memory with an unread output: ${peak} KiB"
+# (Without the bound the whole 300 MB input and its output were held. A
+# sanitized build keeps freed memory in quarantine: it is given more room.)
+limit=250000
+[ -n "${ASAN_OPTIONS:-}" ] && limit=550000
+[ "${peak:-0}" -lt "$limit" ] || fail "memory with an unread output: ${peak} KiB"
 rm -f "$work/wide.csv"
 exit $failed
