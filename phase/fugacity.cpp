@@ -148,16 +148,24 @@ PhaseState FugacityModel::At(double temperature, double pressure, const Composit
       if (!std::isfinite(p.lnPhi[i])) p.found = false;
     return p;
   };
+  const auto sameRoot = [](const gerg::DensityRoot& a, const gerg::DensityRoot& b) {
+    return a.found && b.found && std::abs(a.density - b.density) <= 1e-9 * a.density;
+  };
+  if (choice == RootChoice::kLiquid) {
+    const gerg::DensityRoot liquid = gerg::LiquidLikeDensity(isotherm, pressure);
+    if (liquid.found) {
+      out = phaseOf(liquid, false);
+      if (out.found) return out;
+    }
+    return phaseOf(gerg::GasLikeDensity(isotherm, pressure), true);
+  }
   const gerg::DensityRoot gas = gerg::GasLikeDensity(isotherm, pressure);
   if (choice == RootChoice::kVapour && gas.found) {
     out = phaseOf(gas, true);
     if (out.found) return out;
   }
   const gerg::DensityRoot liquid = gerg::LiquidLikeDensity(isotherm, pressure);
-  PhaseState dense;
-  if (liquid.found && !(gas.found && std::abs(liquid.density - gas.density) <= 1e-9 * gas.density))
-    dense = phaseOf(liquid, false);
-  if (choice == RootChoice::kLiquid && dense.found) return dense;
+  const PhaseState dense = liquid.found && !sameRoot(liquid, gas) ? phaseOf(liquid, false) : PhaseState{};
   const PhaseState light = gas.found ? phaseOf(gas, true) : PhaseState{};
   if (!light.found) return dense;
   if (!dense.found) return light;

@@ -51,7 +51,7 @@ struct PhaseState {
   bool found = false;
   double density = 0;        // mol/L
   double z = 0;
-  bool gasLike = true;       // the density is the gas-like root
+  bool gasLike = true;       // the gas-like root (kLiquid: false for any root of the liquid-like search)
   Composition lnPhi{};
   double residualGibbs = 0;  // sum x_i ln phi_i = G_r / (R T) at T, P
 };
