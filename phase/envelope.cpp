@@ -18,6 +18,9 @@ constexpr double kFirstStep = 0.05;
 constexpr double kShortestStep = 1e-4;
 // A pure fluid's phases are taken as one this close to its critical point.
 constexpr double kCriticalDensityGap = 0.02;
+// A pure fluid whose curve cannot go on above this fraction of its critical
+// temperature has reached its critical point.
+constexpr double kNearCritical = 0.99;
 
 std::string Where(double temperature, double pressure) {
   char text[96];
@@ -117,6 +120,14 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
       step *= 0.5;
     }
     if (!next) {
+      // A pure fluid's two phases merge at its critical point, where the
+      // equations have no other solution than one phase.
+      if (m == 1 && last.temperature > kNearCritical * model.Model().components[model.Present(0)].criticalTemperature) {
+        envelope.end = EnvelopeEnd::kCriticalPoint;
+        envelope.stop = "the critical point";
+        envelope.critical = last;
+        return envelope;
+      }
       envelope.stop = "the continuation did not converge " + Where(last.temperature, last.pressure);
       return envelope;
     }
@@ -153,6 +164,7 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
                       kCriticalDensityGap * std::max(point.feedDensity, point.incipientDensity)) {
       envelope.end = EnvelopeEnd::kCriticalPoint;
       envelope.stop = "the critical point";
+      envelope.critical = point;
       return envelope;
     }
     if (point.temperature < kLowestTemperature || point.temperature > kHighestTemperature ||

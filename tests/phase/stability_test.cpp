@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 
 #include "crmath/correctly_rounded.h"
 #include "phase_test_gases.h"
