@@ -1,5 +1,6 @@
 #include "phase/fugacity.h"
 
+#include <array>
 #include <cmath>
 
 #include "crmath/correctly_rounded.h"
@@ -96,9 +97,8 @@ ResidualState FugacityModel::ResidualAt(double temperature, double density, cons
     alphaT += x[i] * r.tau_t;
     alphaX[i] = r.value;
   }
-  std::vector<gerg::ResidualDerivatives> functions;
-  functions.reserve(departures_.size());
-  for (const gerg::ResidualTerms& terms : departures_) functions.push_back(gerg::ResidualIsotherm(terms, tau).At(delta));
+  std::array<gerg::ResidualDerivatives, gerg::kDepartureFunctionCount> functions{};
+  for (std::size_t f = 0; f < departures_.size(); ++f) functions[f] = gerg::ResidualIsotherm(departures_[f], tau).At(delta);
   for (const DeparturePair& p : departurePairs_) {
     const gerg::ResidualDerivatives& r = functions[p.function];
     const double w = x[p.i] * x[p.j] * p.f;

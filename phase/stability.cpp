@@ -12,7 +12,7 @@ namespace corvane::phase {
 namespace {
 
 // A trial is taken as converged when no ln W moves by more than this in a
-// step, and as back at the feed when every ln w_i is this close to ln z_i.
+// step, and as back at the feed when every w_i / z_i is this close to 1.
 constexpr double kTrialStep = 1e-10;
 constexpr double kTrivialDistance = 1e-4;
 // Substitution gives way to Newton's method after this many steps where
@@ -54,7 +54,7 @@ TrialPoint Evaluate(const FugacityModel& model, double temperature, double press
 bool BackAtFeed(const FugacityModel& model, const Composition& w, const Composition& z) {
   for (std::size_t n = 0; n < model.PresentCount(); ++n) {
     const std::size_t i = model.Present(n);
-    if (std::abs(cr::Log(w[i]) - cr::Log(z[i])) > kTrivialDistance) return false;
+    if (std::abs(w[i] / z[i] - 1.0) > kTrivialDistance) return false;
   }
   return true;
 }
