@@ -160,7 +160,10 @@ PhaseState FugacityModel::At(double temperature, double pressure, const Composit
     return phaseOf(gerg::GasLikeDensity(isotherm, pressure), true);
   }
   const gerg::DensityRoot gas = gerg::GasLikeDensity(isotherm, pressure);
-  if (choice == RootChoice::kVapour && gas.found) {
+  // Well above its reducing temperature an isotherm rises all the way and
+  // the gas-like root is the only one.
+  const bool onlyRoot = temperature > kSingleRootRatio * mixture.Reducing().temperature;
+  if ((choice == RootChoice::kVapour || onlyRoot) && gas.found) {
     out = phaseOf(gas, true);
     if (out.found) return out;
   }

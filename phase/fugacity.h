@@ -31,6 +31,13 @@ namespace corvane::phase {
 
 using gerg::Composition;
 
+// Above this multiple of a composition's reducing temperature T_r its
+// isotherm has no second root (the model's isotherms lose their last loop
+// near T = T_r, pure fluids at T_c = T_r; single_root_test.cpp checks a
+// spread of mixtures), so kLowestGibbs takes the gas-like root without
+// looking for a dense one.
+constexpr double kSingleRootRatio = 1.5;
+
 // Which density a phase takes at (T, P).
 enum class RootChoice {
   kVapour,       // the gas-like root, else the liquid-like one
