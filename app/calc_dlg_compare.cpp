@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/calc_dlg.h"
 #include "app/compare_columns.h"
 #include "app/fresh_calculator.h"
+#include "app/phase_lines.h"
 #include "gerg/reference.h"
 #include "model/gases.h"
 #include "res/dialogs.h"
@@ -59,18 +61,6 @@ std::string ReferenceNote(const gerg::ReferenceResult& result) {
     case gerg::ReferenceStatus::kDense: return "Dense (liquid-like) root";
     default: return result.StatusText();
   }
-}
-
-// Why GERG-2008 says the state is no single-phase gas, if it does: it has
-// no gas-like root, or another root of lower Gibbs energy.
-std::optional<std::string> NotASingleGas(const gerg::ReferenceRoots& roots) {
-  if (roots.primary.status == gerg::ReferenceStatus::kDense)
-    return "GERG-2008 finds no gas-like root here: the state is not a single-phase gas, and no equation's single "
-           "answer should be trusted.";
-  if (roots.primary.status == gerg::ReferenceStatus::kGasLike && roots.OtherIsLower())
-    return "GERG-2008 finds a liquid-like root of lower Gibbs energy: the state is not a single-phase gas, and no "
-           "equation's single answer should be trusted.";
-  return std::nullopt;
 }
 
 }  // namespace
@@ -140,7 +130,8 @@ void CCalcDlg::OnCompare() {
       bwrsPassNamed = true;
   }
 
-  if (const std::optional<std::string> notAGas = NotASingleGas(roots)) view.lines.push_back(*notAGas);
+  // The phase by GERG-2008's stability test, the dew points and the envelope's extremes.
+  for (std::string& line : PhaseLines(fractions, pressure, temperatureF)) view.lines.push_back(std::move(line));
   if (fractions[Index(Gas::Hydrogen)] > 0 || fractions[Index(Gas::Helium)] > 0 || fractions[Index(Gas::Oxygen)] > 0)
     view.lines.push_back("BWRS, PR and RKS compute hydrogen, helium and oxygen as nitrogen; GERG-2008 computes each as "
                          "itself.");

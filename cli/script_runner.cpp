@@ -6,6 +6,8 @@
 #include <string>
 
 #include "app/calc_dlg.h"
+#include "app/fresh_calculator.h"
+#include "app/phase_lines.h"
 #include "cli/control_names.h"
 #include "cli/csv_text.h"
 #include "cli/shown_text.h"
@@ -51,6 +53,7 @@ class ScriptRunner {
     if (command == "run") return Command(res::ID_RUN);
     if (command == "view") return Command(res::ID_VIEW);
     if (command == "compare") return Command(res::ID_COMPARE);
+    if (command == "phase") return Phase();
     if (command == "reset") return Command(res::IDC_RESET);
     if (command == "show") return Show();
     if (command == "set") return Set(rest);
@@ -104,6 +107,25 @@ class ScriptRunner {
     out_ << "report: " << surface_.GetText(res::IDC_REPORT_FILE) << '\n';
     for (const ControlName& gas : GasNames()) out_ << gas.name << ": " << surface_.GetText(gas.id) << '\n';
     out_ << "Sum: " << surface_.GetText(res::IDC_SUM) << '\n';
+    return std::nullopt;
+  }
+
+  // The Compare view's phase lines for what the window holds; a state a
+  // Run would refuse prints the Run's messages instead.
+  std::optional<std::string> Phase() {
+    TypedInputs window;
+    window.texts.emplace_back(res::IDC_PRESSURE, surface_.GetText(res::IDC_PRESSURE));
+    window.texts.emplace_back(res::IDC_TEMPERATURE, surface_.GetText(res::IDC_TEMPERATURE));
+    for (int edit : res::kGasEdits) window.texts.emplace_back(edit, surface_.GetText(edit));
+    FreshCalculator calculator(TypedInputs{});
+    if (!calculator.Accepts(window)) {
+      for (const ShownMessage& message : calculator.surface().messages) PrintMessage(out_, message);
+      return std::nullopt;
+    }
+    const CCalcDlg& accepted = calculator.dialog();
+    for (const std::string& line :
+         PhaseLines(accepted.entryFractions, accepted.entryPressure, accepted.entryTemperatureF))
+      out_ << "phase: " << line << '\n';
     return std::nullopt;
   }
 

@@ -7,7 +7,8 @@
 // runs on the state and composition the dialog read, and on a state far
 // outside the accepted range: bounded work, and every value of a result it
 // calls good is a finite number (density, Z and molecular weight above
-// zero); otherwise a status says why.
+// zero); otherwise a status says why. The stability test runs on the
+// entered state too.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -22,6 +23,8 @@
 #include "app/calc_dlg.h"
 #include "fuzz_sandbox.h"
 #include "gerg/reference.h"
+#include "model/unit_factors.h"
+#include "phase/stability.h"
 #include "platform/headless_surface.h"
 #include "res/dialogs.h"
 
@@ -94,6 +97,24 @@ void CheckReference(const corvane::gerg::ReferenceResult& r) {
   }
 }
 
+// The stability test at the entered state: an answer of the four, and a
+// two-phase answer a split of finite densities that lowers the Gibbs energy.
+void CheckPhases(const std::array<double, 15>& fractions, double pressurePsia, double temperatureF) {
+  namespace phase = corvane::phase;
+  const corvane::gerg::ReferenceComposition c = corvane::gerg::FromEntryFractions(fractions);
+  if (!c.accepted) return;
+  const phase::FugacityModel model(c.x);
+  const phase::StabilityResult r = phase::AnalysePhases(model, corvane::si::KelvinFromFahrenheit(temperatureF),
+                                                        pressurePsia * corvane::si::kKilopascalPerPsi, c.x);
+  if (!std::isfinite(r.leastTpd)) std::abort();
+  if (r.answer == phase::PhaseAnswer::kTwoPhase) {
+    const phase::FlashResult& f = r.flash;
+    if (!(f.vapourFraction > 0.0 && f.vapourFraction < 1.0) || !(f.gibbsChange < 0.0)) std::abort();
+    if (!(f.vapourPhase.density > 0.0) || !(f.liquidPhase.density > 0.0)) std::abort();
+    if (!std::isfinite(f.vapourPhase.density) || !std::isfinite(f.liquidPhase.density)) std::abort();
+  }
+}
+
 void CheckReference(const corvane::gerg::ReferenceRoots& roots) {
   CheckReference(roots.primary);
   if (roots.other) {
@@ -145,5 +166,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckReference(reference.CalculateRoots(dlg.entryFractions, farPressure, farTemperature));
   const std::array<double, 15>& anyFifteen = x;  // as fuzzed: maybe NaN, infinite, negative
   CheckReference(reference.Calculate(anyFifteen, farPressure, farTemperature));
+  CheckPhases(dlg.entryFractions, dlg.entryPressure, dlg.entryTemperatureF);
   return 0;
 }

@@ -230,7 +230,8 @@ TEST_F(CompareView_, TheReferenceColumnSaysWhereTheGasIsNotAGasAndWhatItTakesAsI
   EXPECT_NEAR(ParseNumber(Cell(hydrogen, 4, CompareColumn::PengRobinson)), 100 * (z - zg) / zg, 0.01);
   EXPECT_EQ(Cell(hydrogen, 9, CompareColumn::Gerg2008), "Gas-like root");
 
-  // The rich gas at -100 F and 1500 psia has a dense root only.
+  // The rich gas at -100 F and 1500 psia has a dense root only: above its
+  // cricondenbar, a single liquid-like phase.
   SetComposition({{res::IDC_METHANE, "0.80"}, {res::IDC_ETHANE, "0.10"}, {res::IDC_PROPANE, "0.05"},
                   {res::IDC_ISOBUTANE, "0.01"}, {res::IDC_NBUTANE, "0.01"}, {res::IDC_CO2, "0.015"},
                   {res::IDC_NITROGEN, "0.015"}});
@@ -238,11 +239,20 @@ TEST_F(CompareView_, TheReferenceColumnSaysWhereTheGasIsNotAGasAndWhatItTakesAsI
   const CompareView& dense = Compare();
   EXPECT_EQ(Cell(dense, 9, CompareColumn::Gerg2008), "Dense (liquid-like) root");
   ASSERT_FALSE(dense.lines.empty());
-  EXPECT_NE(dense.lines[0].find("not a single-phase gas"), std::string::npos);
-  // The start-up gas at the start-up state is a gas.
+  EXPECT_EQ(dense.lines[0], "Liquid-like");
+  EXPECT_EQ(dense.lines[1].rfind("Dew point at 1500.0 psia: none (above the cricondenbar)", 0), 0u) << dense.lines[1];
+  EXPECT_EQ(dense.lines[2].rfind("Cricondentherm ", 0), 0u) << dense.lines[2];
+  // Below its dew point at 1000 psia it splits, most of it vapour.
+  SetState("15", "1000");
+  const CompareView& split = Compare();
+  EXPECT_EQ(split.lines[0].rfind("Two-phase: vapour fraction 0.9", 0), 0u) << split.lines[0];
+  EXPECT_EQ(split.lines[1].rfind("Dew point at 1000.0 psia: 19.22 F", 0), 0u) << split.lines[1];
+  // Methane at the start-up state is a gas, its curve the vapour pressure.
   SetComposition({{res::IDC_METHANE, "1"}});
   SetState("80", "1000");
-  for (const std::string& line : Compare().lines) EXPECT_EQ(line.find("not a single-phase gas"), std::string::npos);
+  const CompareView& gas = Compare();
+  EXPECT_EQ(gas.lines[0], "Single-phase gas (GERG-2008)");
+  EXPECT_LE(gas.lines.size(), static_cast<std::size_t>(res::kCompareLineCount));
 }
 
 }  // namespace

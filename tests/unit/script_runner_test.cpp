@@ -107,3 +107,24 @@ TEST(ScriptRunner, CommaLocaleChangesNothing) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// `phase` prints the Compare view's phase lines for what the window holds,
+// and a state a Run refuses prints the Run's message instead.
+TEST(ScriptRunner, PhasePrintsThePhaseLines) {
+  const ScriptResult r = RunCli(
+      "set methane 0.80\nset ethane 0.10\nset propane 0.05\nset isobutane 0.01\nset nbutane 0.01\n"
+      "set isopentane 0\nset npentane 0\nset co2 0.015\nset nitrogen 0.015\nset temperature 15\nphase\n"
+      "set temperature 400\nphase\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("phase: Two-phase: vapour fraction 0.98"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("phase: Dew point at 1000.0 psia: 19.22 F; dew point pressures at 15.0 F: "), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("phase: Cricondentherm 20.61 F"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("message: error | User Inputs | Temperature"), std::string::npos) << r.out;
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,22 @@
+// The phase of the entered state by GERG-2008, as the lines the Compare
+// view shows under its table and the script's `phase` prints: the answer
+// of the stability test ("Single-phase gas (GERG-2008)", "Two-phase:
+// vapour fraction 0.9731", "Liquid-like"), then the dew point at the
+// entered pressure with the dew point pressures at the entered
+// temperature, then the cricondentherm and cricondenbar of the envelope.
+// Temperatures in F, pressures in psia.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/gases.h"
+
+namespace corvane {
+
+// Empty where GERG-2008 refuses the composition.
+std::vector<std::string> PhaseLines(const std::array<double, kGasCount>& fractions, double pressurePsia,
+                                    double temperatureF);
+
+}  // namespace corvane
