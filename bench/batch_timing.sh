@@ -2,8 +2,9 @@
 # End-to-end timing of corvane-cli --batch on the operating envelope (start-up
 # gas, P 14.7..3000 psia x T -100..300 F, BWRS by false position, all four
 # boxes): rows per second for --jobs 1 and 2, without and with GERG-2008's
-# columns (--reference), each the best of three runs, and the peak memory of
-# a batch over a large input.
+# columns (--reference), each the best of three runs; the phase check
+# (--phase) over 1,000 rows of a rich gas; and the peak memory of a batch
+# over a large input.
 #   bench/batch_timing.sh [BUILD_DIR] [BIG_INPUT_MB]
 # BIG_INPUT_MB (default 0: skipped) makes an input of about that size by
 # repeating the envelope, and reports the peak resident memory of its batch.
@@ -33,6 +34,19 @@ for reference in "" --reference; do
   done
   cmp -s "$work/out1$reference.csv" "$work/out2$reference.csv" && echo "outputs of --jobs 1 and 2 are identical" ||
     { echo "outputs differ"; exit 1; }
+done
+
+# The phase check: 1,000 rows of a rich gas (-60..200 F x 100..3000 psia).
+awk 'BEGIN { print "pressure,temperature,methane,ethane,propane,isobutane,nbutane,co2,nitrogen";
+             for (i = 0; i < 25; i++) for (j = 0; j < 40; j++)
+               printf "%.4f,%.4f,0.80,0.10,0.05,0.01,0.01,0.015,0.015\n", 100 + i * 2900 / 24, -60 + j * 260 / 39 }' \
+  >"$work/rich.csv"
+for jobs in 1 2; do
+  start=$(date +%s%N)
+  "$cli" --batch "$work/rich.csv" --jobs "$jobs" --phase --out "$work/rich$jobs.csv"
+  nanoseconds=$(($(date +%s%N) - start))
+  awk -v jobs="$jobs" -v ns="$nanoseconds" \
+    'BEGIN { printf "--jobs %s --phase: 1000 rich-gas rows in %.3f s, %.0f rows/s\n", jobs, ns / 1e9, 1000 / (ns / 1e9) }'
 done
 
 if [ "$big_mb" -gt 0 ]; then

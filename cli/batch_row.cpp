@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cli/control_names.h"
+#include "cli/phase_columns.h"
 #include "cli/reference_columns.h"
 #include "cli/shown_text.h"
 #include "res/dialogs.h"
@@ -45,7 +46,7 @@ bool IsOutputColumnName(std::string_view name) {
   for (UnitSystem units : {UnitSystem::Us, UnitSystem::Si})
     for (Quantity quantity : kQuantities)
       if (name == ColumnName(quantity, units)) return true;
-  return IsReferenceColumnName(name) ||
+  return IsReferenceColumnName(name) || IsPhaseColumnName(name) ||
          std::find(kTrailingColumns.begin(), kTrailingColumns.end(), name) != kTrailingColumns.end();
 }
 
@@ -111,6 +112,7 @@ std::optional<std::string> MakeBatchPlan(const CsvRecord& header, char delimiter
   plan = BatchPlan{};
   plan.units = options.units;
   plan.reference = options.reference;
+  plan.phase = options.phase;
   plan.format = CellFormat{delimiter, options.decimalComma};
   if (options.decimalComma && delimiter != ';')
     return "--decimal-comma goes only with a semicolon-separated file";
@@ -160,6 +162,7 @@ std::string OutputHeader(const BatchPlan& plan) {
     line.push_back(delimiter);
   }
   if (plan.reference) AppendReferenceHeader(line, plan.units, delimiter);
+  if (plan.phase) AppendPhaseHeader(line, plan.units, delimiter);
   for (std::string_view name : kTrailingColumns) {
     line.append(name);
     line.push_back(delimiter);
@@ -238,6 +241,7 @@ RowStatus BatchRowWorker::Process(const CsvRecord& record, std::string& out) {
   if (fault) {
     out.append(std::size(kQuantities) + 1, delimiter);
     if (plan_.reference) AppendEmptyReferenceCells(out, delimiter);
+    if (plan_.phase) AppendEmptyPhaseCells(out, delimiter);
     AppendCsvField(out, *fault, delimiter);
     out.push_back(delimiter);
     out.append(RowStatusText(RowStatus::Malformed));
@@ -278,6 +282,14 @@ void BatchRowWorker::AppendResults(RowStatus status, std::string& out) {
       AppendReferenceCells(out, reference, status == RowStatus::Ok ? dialog.results.zFactor : 0.0, plan_.units,
                            plan_.format);
     }
+  }
+  if (plan_.phase) {
+    // The phase of every state the dialog accepted, as the reference.
+    if (status == RowStatus::Refused)
+      AppendEmptyPhaseCells(out, delimiter);
+    else
+      AppendPhaseCells(out, phase_.Check(dialog.entryFractions, dialog.entryPressure, dialog.entryTemperatureF),
+                       plan_.units, plan_.format);
   }
   AppendCsvField(out, surface.GetText(res::IDC_METHOD_NOTE), delimiter);
   out.push_back(delimiter);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/fresh_calculator.h"
+#include "app/phase_check.h"
 #include "cli/csv_reader.h"
 #include "cli/csv_text.h"
 #include "cli/units.h"
@@ -33,6 +34,7 @@ struct BatchOptions {
   std::optional<TypedInputs> gas;  // the --gas composition, when given
   bool strict = false;             // refuse columns of the user's own
   bool reference = false;          // GERG-2008's columns
+  bool phase = false;              // the phase check's columns
   char delimiter = 0;              // 0: the header's separator decides
   bool decimalComma = false;       // numbers written with a decimal comma
 };
@@ -45,6 +47,7 @@ struct BatchPlan {
   UnitSystem units = UnitSystem::Us;
   CellFormat format;
   bool reference = false;
+  bool phase = false;
   TypedInputs common;  // typed before each row's own inputs
 };
 
@@ -78,6 +81,7 @@ class BatchRowWorker {
   const BatchPlan& plan_;
   FreshCalculator calculator_;
   gerg::ReferenceCalculator reference_;
+  PhaseChecker phase_;
   TypedInputs inputs_;
 };
 

@@ -121,6 +121,8 @@ int main(int argc, char** argv) {
   app.add_option("--out", out, "Batch output CSV; - (the default) for standard output")->needs(batchOption);
   app.add_option("--jobs", jobs, "Batch workers (default: all cores)")->check(CLI::Range(1u, 1024u))->needs(batchOption);
   bool strict = false;
+  bool phase = false;
+  app.add_flag("--phase", phase, "Add the phase check's columns (GERG-2008) to the batch")->needs(batchOption);
   std::string delimiter;
   bool decimalComma = false;
   app.add_flag("--strict", strict, "Refuse columns the batch does not know")->needs(batchOption);
@@ -158,6 +160,7 @@ int main(int argc, char** argv) {
     settings.flags = FlagChecks(flags);
     settings.reference = flags.reference;
     settings.strict = strict;
+    settings.phase = phase;
     settings.delimiter = delimiter.empty() ? '\0' : delimiter == "tab" ? '\t' : delimiter[0];
     settings.decimalComma = decimalComma;
     if (flags.gas) {

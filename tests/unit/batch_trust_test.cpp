@@ -284,3 +284,43 @@ TEST(BatchReference, GergColumnsAreTheReferenceCalculatorsBesideTheRowsOwn) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(BatchPhase, ColumnsGiveThePhaseAndTheRichGasDewPoint) {
+  BatchSettings settings;
+  settings.phase = true;
+  const std::string gas = ",0.80,0.10,0.05,0.01,0.01,0.015,0.015\n";
+  const Table table = RunCsv("pressure,temperature,methane,ethane,propane,isobutane,nbutane,co2,nitrogen\n1000,80" +
+                                 gas + "1000,0" + gas + "10,80" + gas,
+                             settings);
+  ASSERT_EQ(table.rows.size(), 3u);
+  const Row& warm = table.rows[0];
+  const Row& cold = table.rows[1];
+  EXPECT_EQ(warm.at("phase"), "gas");
+  EXPECT_EQ(Cell(warm, "vapour_fraction"), 1.0);
+  EXPECT_EQ(cold.at("phase"), "two-phase");
+  EXPECT_GT(Cell(cold, "vapour_fraction"), 0.5);
+  EXPECT_LT(Cell(cold, "vapour_fraction"), 1.0);
+  // The independent evaluation's dew point at 1000 psia: 266.048 K.
+  EXPECT_NEAR((Cell(warm, "dew_point_temperature_f") + 459.67) / 1.8, 266.048, 0.001);
+  EXPECT_EQ(cold.at("dew_point_temperature_f"), warm.at("dew_point_temperature_f"));
+  // The cricondentherm lies above every dew point, the cricondenbar above 1000 psia.
+  EXPECT_GT(Cell(warm, "cricondentherm_f"), Cell(warm, "dew_point_temperature_f"));
+  EXPECT_GT(Cell(warm, "cricondenbar_psia"), 1000);
+  EXPECT_EQ(warm.at("phase_status"), "");
+  EXPECT_EQ(table.rows[2].at("status"), "refused");
+  EXPECT_EQ(table.rows[2].at("phase"), "");
+  EXPECT_EQ(table.columns[table.columns.size() - 4], "phase_status");
+
+  settings.units = UnitSystem::Si;
+  const Table si = RunCsv("pressure,temperature,methane,ethane,propane,isobutane,nbutane,co2,nitrogen\n"
+                          "6894.757293168361,299.81666666666666" + gas,
+                          settings);
+  EXPECT_NEAR(Cell(si.rows[0], "dew_point_temperature_k"), 266.048, 0.001);
+  EXPECT_NEAR(Cell(si.rows[0], "cricondenbar_kpa"), Cell(warm, "cricondenbar_psia") * kKpaPerPsi, 1e-6);
+}
+
+}  // namespace
+}  // namespace corvane
