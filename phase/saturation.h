@@ -56,6 +56,9 @@ class SaturationSystem {
   Vector Unknowns(const SaturationPoint& p) const;
 
  private:
+  // Residual, with the feed's phase at X's (T, P) given where known.
+  bool Evaluate(const Vector& x, FeedPhase feed, Vector& f, const PhaseState* knownFeed, SaturationPoint* point) const;
+
   const FugacityModel* model_;
   Composition z_;
 };
