@@ -116,7 +116,7 @@ Vector SaturationSystem::Unknowns(const SaturationPoint& p) const {
   return x;
 }
 
-SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t spec) const {
+SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t specified) const {
   SaturationPoint point;
   const std::size_t m = model_->PresentCount();
   const std::size_t size = Size();
@@ -125,7 +125,7 @@ SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t sp
     if (!Residual(x, feed, f)) return point;
     Matrix j{};
     if (!Jacobian(x, feed, f, j)) return point;
-    for (std::size_t c = 0; c < size; ++c) j[m + 1][c] = c == spec ? 1.0 : 0.0;
+    for (std::size_t c = 0; c < size; ++c) j[m + 1][c] = c == specified ? 1.0 : 0.0;
     f[m + 1] = 0.0;
     Vector dx{};
     for (std::size_t r = 0; r < size; ++r) dx[r] = -f[r];
