@@ -54,16 +54,18 @@ std::string ExtremesLine(const phase::FugacityModel& model, const gerg::Composit
            FormatFixed(Psia(envelope.critical->pressure), 1) + " psia (the vapour-pressure curve ends there)";
   }
   const phase::EnvelopeSummary s = phase::Summarise(model, z, envelope);
+  // An extreme at the curve's end lies beyond it: outside the range it was traced over.
+  const char* missing = envelope.end == phase::EnvelopeEnd::kComplete ? "not within -200..400 F" : "not found";
   std::string line = "Cricondentherm ";
   line += s.cricondentherm ? FormatFixed(Fahrenheit(s.cricondentherm->temperature), 2) + " F at " +
                                  FormatFixed(Psia(s.cricondentherm->pressure), 1) + " psia"
-                           : std::string("not found");
+                           : std::string(missing);
   line += "; cricondenbar ";
   line += s.cricondenbar ? FormatFixed(Psia(s.cricondenbar->pressure), 1) + " psia at " +
                                FormatFixed(Fahrenheit(s.cricondenbar->temperature), 2) + " F"
-                         : std::string("not found");
+                         : std::string(missing);
   if (s.cricondenbar && envelope.end == phase::EnvelopeEnd::kComplete) highestPressure = s.cricondenbar->pressure;
-  if (envelope.end == phase::EnvelopeEnd::kStopped) line += " (the envelope stops " + envelope.stop + ")";
+  if (envelope.end == phase::EnvelopeEnd::kStopped) line += " (the envelope stops: " + envelope.stop + ")";
   return line;
 }
 

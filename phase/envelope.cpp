@@ -77,6 +77,7 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
   }
   envelope.points.push_back(PointOf(system, *first));
   std::size_t specified = system.PressureIndex();
+  bool enteredRange = first->temperature >= kLowestTemperature && first->temperature <= kHighestTemperature;
   double step = kFirstStep;
   while (static_cast<int>(envelope.points.size()) < kMostEnvelopePoints) {
     const EnvelopePoint& last = envelope.points.back();
@@ -167,8 +168,13 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
       envelope.critical = point;
       return envelope;
     }
-    if (point.temperature < kLowestTemperature || point.temperature > kHighestTemperature ||
-        (point.pressure < kStartPressure && envelope.points.size() > 2)) {
+    // The curve ends where it leaves the range of temperatures (having
+    // been in it: a curve that starts below it goes on until it enters),
+    // rises above the model's pressures or comes back below the start.
+    const bool inRange = point.temperature >= kLowestTemperature && point.temperature <= kHighestTemperature;
+    if (inRange) enteredRange = true;
+    if ((!inRange && (enteredRange || point.temperature > kHighestTemperature)) ||
+        point.pressure > kHighestEnvelopePressure || (point.pressure < kStartPressure && envelope.points.size() > 2)) {
       envelope.end = EnvelopeEnd::kComplete;
       return envelope;
     }
