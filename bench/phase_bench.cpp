@@ -75,3 +75,17 @@ BENCHMARK(BM_FugacityCoefficientsAtTAndP)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvane::phase
+
+namespace corvane::phase {
+namespace {
+
+// The check that the dew point is the highest: the stability test just above it.
+void BM_RichGasStabilityJustAboveItsDewPoint(benchmark::State& state) {
+  const Composition z = RichGas();
+  const FugacityModel model(z);
+  for (auto _ : state) benchmark::DoNotOptimize(AnalysePhases(model, 266.3, k1000Psia, z));
+}
+BENCHMARK(BM_RichGasStabilityJustAboveItsDewPoint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace corvane::phase

@@ -39,14 +39,14 @@ EnvelopePoint PointOf(const SaturationSystem& system, const SaturationPoint& p) 
   return e;
 }
 
-// dX/dS at a converged point with X_spec specified.
-bool Sensitivity(const SaturationSystem& system, const EnvelopePoint& p, std::size_t spec, Vector& v) {
+// dX/dS at a converged point with X_specified specified.
+bool Sensitivity(const SaturationSystem& system, const EnvelopePoint& p, std::size_t specified, Vector& v) {
   const std::size_t size = system.Size();
   Vector f{};
   if (!system.Residual(p.x, p.feed, f)) return false;
   Matrix j{};
   if (!system.Jacobian(p.x, p.feed, f, j)) return false;
-  for (std::size_t c = 0; c < size; ++c) j[size - 1][c] = c == spec ? 1.0 : 0.0;
+  for (std::size_t c = 0; c < size; ++c) j[size - 1][c] = c == specified ? 1.0 : 0.0;
   v = Vector{};
   v[size - 1] = 1.0;
   return SolveLinear(j, v, size);
@@ -76,12 +76,13 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
     return envelope;
   }
   envelope.points.push_back(PointOf(system, *first));
-  std::size_t spec = system.PressureIndex();
+  std::size_t specified = system.PressureIndex();
+  bool enteredRange = first->temperature >= kLowestTemperature && first->temperature <= kHighestTemperature;
   double step = kFirstStep;
   while (static_cast<int>(envelope.points.size()) < kMostEnvelopePoints) {
     const EnvelopePoint& last = envelope.points.back();
     Vector v{};
-    if (!Sensitivity(system, last, spec, v)) {
+    if (!Sensitivity(system, last, specified, v)) {
       envelope.stop = "the saturation equations are singular " + Where(last.temperature, last.pressure);
       return envelope;
     }
@@ -91,13 +92,13 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
       if (std::abs(v[r]) > std::abs(v[fastest])) fastest = r;
     const double ratio = v[fastest];
     for (std::size_t r = 0; r < size; ++r) v[r] /= ratio;
-    spec = fastest;
+    specified = fastest;
     // Along the curve in the direction it has been going.
     double direction = 1.0;
     if (envelope.points.size() >= 2) {
       const EnvelopePoint& before = envelope.points[envelope.points.size() - 2];
-      double change = last.x[spec] - before.x[spec];
-      if (spec < m && before.feed != last.feed) change = last.x[spec] + before.x[spec];
+      double change = last.x[specified] - before.x[specified];
+      if (specified < m && before.feed != last.feed) change = last.x[specified] + before.x[specified];
       direction = change >= 0.0 ? 1.0 : -1.0;
     } else {
       direction = v[system.PressureIndex()] >= 0.0 ? 1.0 : -1.0;  // pressure rising from the start
@@ -111,7 +112,7 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
         if (std::abs(v[r]) * scale > kLongestStep) scale = kLongestStep / std::abs(v[r]);
       Vector guess = last.x;
       for (std::size_t r = 0; r < size; ++r) guess[r] += direction * scale * v[r];
-      SaturationPoint p = system.Solve(guess, last.feed, spec);
+      SaturationPoint p = system.Solve(guess, last.feed, specified);
       if (p.converged) {
         next = p;
         iterations = p.iterations;
@@ -150,7 +151,7 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
         Vector flipped = point.x;
         for (std::size_t n = 0; n < m; ++n) flipped[n] = -flipped[n];
         const FeedPhase other = last.feed == FeedPhase::kVapour ? FeedPhase::kLiquid : FeedPhase::kVapour;
-        const SaturationPoint q = system.Solve(flipped, other, spec);
+        const SaturationPoint q = system.Solve(flipped, other, specified);
         if (!q.converged) {
           envelope.stop = "the continuation did not converge past the critical point " +
                           Where(point.temperature, point.pressure);
@@ -167,8 +168,13 @@ Envelope TraceEnvelope(const FugacityModel& model, const Composition& z) {
       envelope.critical = point;
       return envelope;
     }
-    if (point.temperature < kLowestTemperature || point.temperature > kHighestTemperature ||
-        (point.pressure < kStartPressure && envelope.points.size() > 2)) {
+    // The curve ends where it leaves the range of temperatures (having
+    // been in it: a curve that starts below it goes on until it enters),
+    // rises above the model's pressures or comes back below the start.
+    const bool inRange = point.temperature >= kLowestTemperature && point.temperature <= kHighestTemperature;
+    if (inRange) enteredRange = true;
+    if ((!inRange && (enteredRange || point.temperature > kHighestTemperature)) ||
+        point.pressure > kHighestEnvelopePressure || (point.pressure < kStartPressure && envelope.points.size() > 2)) {
       envelope.end = EnvelopeEnd::kComplete;
       return envelope;
     }
@@ -223,16 +229,16 @@ EnvelopeSummary Summarise(const FugacityModel& model, const Composition& z, cons
     return best;
   };
   // Each extreme between its neighbours on the curve, from the nearest point.
-  const auto around = [&](std::size_t k, std::size_t spec, double (*value)(const SaturationPoint&))
+  const auto around = [&](std::size_t k, std::size_t specified, double (*value)(const SaturationPoint&))
       -> std::optional<SaturationPoint> {
     if (k == 0 || k + 1 >= points.size()) return std::nullopt;
     const EnvelopePoint& mid = points[k];
-    const double a = std::min(points[k - 1].x[spec], points[k + 1].x[spec]);
-    const double b = std::max(points[k - 1].x[spec], points[k + 1].x[spec]);
+    const double a = std::min(points[k - 1].x[specified], points[k + 1].x[specified]);
+    const double b = std::max(points[k - 1].x[specified], points[k + 1].x[specified]);
     const auto solve = [&](double s) -> std::optional<SaturationPoint> {
       Vector guess = mid.x;
-      guess[spec] = s;
-      const SaturationPoint p = system.Solve(guess, mid.feed, spec);
+      guess[specified] = s;
+      const SaturationPoint p = system.Solve(guess, mid.feed, specified);
       if (!p.converged) return std::nullopt;
       return p;
     };

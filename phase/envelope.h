@@ -11,7 +11,8 @@
 // point is taken where the ln K interpolate to zero.
 //
 // The curve starts from the dew point at kStartPressure and ends where it
-// leaves -200..400 F or falls below the start pressure again; where the
+// leaves -200..400 F (having been inside), rises above
+// kHighestEnvelopePressure or falls below the start pressure again; where the
 // continuation cannot go on it stops and says so (`stop`), drawing nothing
 // further. A pure fluid's curve is its vapour pressure up to the critical
 // point, where the two phases become one.
@@ -27,6 +28,8 @@ namespace corvane::phase {
 
 constexpr double kStartPressure = 50.0;  // kPa
 constexpr int kMostEnvelopePoints = 400;
+// Above this the curve has left the model's range (its extended range ends at 70 MPa).
+constexpr double kHighestEnvelopePressure = 100000.0;  // kPa
 
 struct EnvelopePoint {
   FeedPhase feed = FeedPhase::kVapour;  // kVapour: a dew point

@@ -32,6 +32,11 @@ Vector WilsonStart(const FugacityModel& model, double temperature, double pressu
 }
 
 bool SaturationSystem::Residual(const Vector& x, FeedPhase feed, Vector& f, SaturationPoint* point) const {
+  return Evaluate(x, feed, f, nullptr, point);
+}
+
+bool SaturationSystem::Evaluate(const Vector& x, FeedPhase feed, Vector& f, const PhaseState* knownFeed,
+                                SaturationPoint* point) const {
   const FugacityModel& model = *model_;
   const std::size_t m = model.PresentCount();
   const double temperature = cr::Exp(x[m]);
@@ -49,7 +54,7 @@ bool SaturationSystem::Residual(const Vector& x, FeedPhase feed, Vector& f, Satu
   for (std::size_t n = 0; n < m; ++n) normalised[model.Present(n)] = incipient[model.Present(n)] / sum;
   const RootChoice feedRoot = feed == FeedPhase::kVapour ? RootChoice::kVapour : RootChoice::kLiquid;
   const RootChoice newRoot = feed == FeedPhase::kVapour ? RootChoice::kLiquid : RootChoice::kVapour;
-  const PhaseState feedPhase = model.At(temperature, pressure, z_, feedRoot);
+  const PhaseState feedPhase = knownFeed ? *knownFeed : model.At(temperature, pressure, z_, feedRoot);
   const PhaseState newPhase = model.At(temperature, pressure, normalised, newRoot);
   if (!feedPhase.found || !newPhase.found) return false;
   const PhaseState& vapour = feed == FeedPhase::kVapour ? feedPhase : newPhase;
@@ -83,14 +88,20 @@ bool SaturationSystem::Residual(const Vector& x, FeedPhase feed, Vector& f, Satu
   return true;
 }
 
+// The ln K columns move only the incipient phase: the feed's phase at
+// (T, P) is taken once for them.
 bool SaturationSystem::Jacobian(const Vector& x, FeedPhase feed, const Vector& f, Matrix& j) const {
   const std::size_t size = Size();
+  const std::size_t m = model_->PresentCount();
+  const PhaseState feedPhase = model_->At(cr::Exp(x[m]), cr::Exp(x[m + 1]), z_,
+                                          feed == FeedPhase::kVapour ? RootChoice::kVapour : RootChoice::kLiquid);
+  if (!feedPhase.found) return false;
   for (std::size_t c = 0; c < size; ++c) {
     Vector shifted = x;
     const double h = 1e-7 * std::max(1.0, std::abs(x[c]));
     shifted[c] += h;
     Vector g{};
-    if (!Residual(shifted, feed, g)) return false;
+    if (!Evaluate(shifted, feed, g, c < m ? &feedPhase : nullptr, nullptr)) return false;
     for (std::size_t r = 0; r + 1 < size; ++r) j[r][c] = (g[r] - f[r]) / h;
   }
   return true;
@@ -105,7 +116,7 @@ Vector SaturationSystem::Unknowns(const SaturationPoint& p) const {
   return x;
 }
 
-SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t spec) const {
+SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t specified) const {
   SaturationPoint point;
   const std::size_t m = model_->PresentCount();
   const std::size_t size = Size();
@@ -114,7 +125,7 @@ SaturationPoint SaturationSystem::Solve(Vector x, FeedPhase feed, std::size_t sp
     if (!Residual(x, feed, f)) return point;
     Matrix j{};
     if (!Jacobian(x, feed, f, j)) return point;
-    for (std::size_t c = 0; c < size; ++c) j[m + 1][c] = c == spec ? 1.0 : 0.0;
+    for (std::size_t c = 0; c < size; ++c) j[m + 1][c] = c == specified ? 1.0 : 0.0;
     f[m + 1] = 0.0;
     Vector dx{};
     for (std::size_t r = 0; r < size; ++r) dx[r] = -f[r];

@@ -49,13 +49,16 @@ class SaturationSystem {
   // dF/dX by forward differences, the specification's row left out.
   bool Jacobian(const Vector& x, FeedPhase feed, const Vector& f, Matrix& j) const;
 
-  // Newton's method from X with X_spec held at its value.
-  SaturationPoint Solve(Vector x, FeedPhase feed, std::size_t spec) const;
+  // Newton's method from X with X_specified held at its value.
+  SaturationPoint Solve(Vector x, FeedPhase feed, std::size_t specified) const;
 
   // X of a point.
   Vector Unknowns(const SaturationPoint& p) const;
 
  private:
+  // Residual, with the feed's phase at X's (T, P) given where known.
+  bool Evaluate(const Vector& x, FeedPhase feed, Vector& f, const PhaseState* knownFeed, SaturationPoint* point) const;
+
   const FugacityModel* model_;
   Composition z_;
 };

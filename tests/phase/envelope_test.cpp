@@ -99,6 +99,24 @@ TEST_F(RichGasEnvelope, AgreesWithTheDewPointOnItsOwn) {
   EXPECT_GT(pressures[0].pressure, pressures[1].pressure);
 }
 
+// A gas whose dew point at the start pressure is colder than -200 F: the
+// curve goes on into the range instead of ending at its first point.
+TEST(Envelope, CurveStartingBelowTheRangeGoesOnIntoIt) {
+  Composition x{};
+  x[Index(Component::Methane)] = 0.5;
+  x[Index(Component::Nitrogen)] = 0.3;
+  x[Index(Component::Helium)] = 0.2;
+  const FugacityModel model(x);
+  const Envelope e = TraceEnvelope(model, x);
+  ASSERT_FALSE(e.points.empty());
+  EXPECT_LT(e.points.front().temperature, kLowestTemperature);
+  double highest = 0.0;
+  for (const EnvelopePoint& p : e.points) highest = std::max(highest, p.temperature);
+  EXPECT_GT(highest, kLowestTemperature + 20.0);
+  // Wherever it ends, it says why unless it ran its course.
+  EXPECT_EQ(e.end == EnvelopeEnd::kStopped, !e.stop.empty());
+}
+
 // A pure fluid: the curve is its vapour pressure and ends at its critical
 // point; dew and bubble points are the same.
 TEST(Envelope, PureFluidIsItsVapourPressureCurve) {
