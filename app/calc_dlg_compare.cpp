@@ -170,6 +170,8 @@ void CCalcDlg::OnCompare() {
   chart.marks.push_back({ChartMarkKind::VerticalLine, {pressure, 0}, FormatFixed(pressure, 1) + " psia",
                          kEnteredStateColour});
 
+  view.envelopeChart = EnvelopeChart(fractions, pressure, temperatureF);
+
   surface_.ShowCompare(view);
 }
 

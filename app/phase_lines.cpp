@@ -1,11 +1,14 @@
 #include "app/phase_lines.h"
 
+#include <algorithm>
+
 #include "gerg/reference.h"
 #include "model/unit_factors.h"
 #include "phase/dew_point.h"
 #include "phase/envelope.h"
 #include "phase/stability.h"
 #include "text/number_text.h"
+#include "views/chart.h"
 
 namespace corvane {
 
@@ -102,6 +105,58 @@ std::vector<std::string> PhaseLines(const std::array<double, kGasCount>& fractio
                                                         pressurePsia * si::kKilopascalPerPsi, c.x);
   const EnvelopeOfComposition& kept = EnvelopeOf(model, c.x);
   return {AnswerLine(r), DewLine(model, c.x, kept.envelope, kept.highestPressure, pressurePsia, temperatureF), kept.extremes};
+}
+
+namespace {
+
+constexpr ChartColour kDewColour{0, 90, 190};
+constexpr ChartColour kBubbleColour{200, 60, 0};
+constexpr ChartColour kCriticalColour{0, 0, 0};
+constexpr ChartColour kStateColour{120, 120, 120};
+
+}  // namespace
+
+std::optional<ChartContent> EnvelopeChart(const std::array<double, kGasCount>& fractions, double pressurePsia,
+                                          double temperatureF) {
+  const gerg::ReferenceComposition c = gerg::FromEntryFractions(fractions);
+  if (!c.accepted) return std::nullopt;
+  const phase::FugacityModel model(c.x);
+  const phase::Envelope& envelope = EnvelopeOf(model, c.x).envelope;
+  if (envelope.points.empty()) return std::nullopt;
+
+  ChartContent chart;
+  chart.title = "Phase envelope (GERG-2008)";
+  ChartSeries dew{"Dew points", kDewColour, {}}, bubble{"Bubble points", kBubbleColour, {}};
+  double lowT = temperatureF, highT = temperatureF, highP = pressurePsia;
+  std::optional<phase::FeedPhase> previous;
+  for (const phase::EnvelopePoint& point : envelope.points) {
+    const ChartPoint at{Fahrenheit(point.temperature), Psia(point.pressure)};
+    ChartSeries& series = point.feed == phase::FeedPhase::kVapour ? dew : bubble;
+    // A new run where the curve passes from one side of the critical point to the other.
+    if (previous != point.feed || series.runs.empty()) series.runs.emplace_back();
+    series.runs.back().push_back(at);
+    previous = point.feed;
+    lowT = std::min(lowT, at.x);
+    highT = std::max(highT, at.x);
+    highP = std::max(highP, at.y);
+  }
+  // The two curves meet at the critical point.
+  if (envelope.critical && !dew.runs.empty() && !bubble.runs.empty()) {
+    const ChartPoint critical{Fahrenheit(envelope.critical->temperature), Psia(envelope.critical->pressure)};
+    dew.runs.back().push_back(critical);
+    bubble.runs.front().insert(bubble.runs.front().begin(), critical);
+  }
+  if (!dew.runs.empty()) chart.series.push_back(std::move(dew));
+  if (!bubble.runs.empty()) chart.series.push_back(std::move(bubble));
+  chart.x = NiceAxis("Temperature, F", lowT, highT, 7);
+  chart.y = NiceAxis("Pressure, psia", 0, highP, 7);
+  if (envelope.critical)
+    chart.marks.push_back({ChartMarkKind::Dot,
+                           {Fahrenheit(envelope.critical->temperature), Psia(envelope.critical->pressure)},
+                           "Critical point", kCriticalColour});
+  chart.marks.push_back({ChartMarkKind::Dot, {temperatureF, pressurePsia},
+                         FormatFixed(temperatureF, 1) + " F, " + FormatFixed(pressurePsia, 1) + " psia", kStateColour});
+  return chart;
 }
 
 }  // namespace corvane

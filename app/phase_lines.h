@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "model/chart.h"
 #include "model/gases.h"
 
 namespace corvane {
@@ -18,5 +21,13 @@ namespace corvane {
 // Empty where GERG-2008 refuses the composition.
 std::vector<std::string> PhaseLines(const std::array<double, kGasCount>& fractions, double pressurePsia,
                                     double temperatureF);
+
+// The phase envelope as a chart, pressure (psia) against temperature (F):
+// the dew points and the bubble points as the continuation found them (a
+// curve that stopped ends where it stopped: nothing is drawn beyond), the
+// critical point and the entered state as dots. Nothing where GERG-2008
+// refuses the composition or the envelope has no point.
+std::optional<ChartContent> EnvelopeChart(const std::array<double, kGasCount>& fractions, double pressurePsia,
+                                          double temperatureF);
 
 }  // namespace corvane

@@ -189,7 +189,8 @@ void CheckCompareDialog(CalculatorProcess& calculator, const fs::path& folder, i
   const std::string cli = CliOutput(folder, script + "compare\n");
   const std::string table = ShownTable(compare);
   EXPECT_EQ(cli.substr(0, table.size()), table);
-  EXPECT_EQ(cli.substr(std::min(cli.size(), table.size())), ChartText(expected.zChart));
+  EXPECT_EQ(cli.substr(std::min(cli.size(), table.size())),
+            ChartText(expected.zChart) + (expected.envelopeChart ? ChartText(*expected.envelopeChart) : ""));
   EXPECT_EQ(TextOf(compare, CompareValueId(0, 3)), expected.rows[0].values[3]);
   ASSERT_FALSE(TextOf(compare, CompareValueId(0, 0)).empty());
 
