@@ -148,7 +148,8 @@ ChartDrawing DrawChart(const ChartContent& chart, const ChartCanvas& canvas) {
   for (const ChartSeries& s : chart.series) longestName = std::max(longestName, s.name.size());
 
   ChartDrawing d;
-  d.plotLeft = static_cast<int>(LongestLabel(chart.y) + 1) * cw + tick;
+  // The tick labels' room: digits run wider than the average character.
+  d.plotLeft = static_cast<int>((LongestLabel(chart.y) * 5 + 3) / 4 + 1) * cw + tick;
   d.plotTop = chart.title.empty() ? 2 * lh : 3 * lh;
   // The legend's room: its sample line and the longest name, whose letters
   // may run wider than the average character.
