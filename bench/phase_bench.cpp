@@ -8,40 +8,12 @@
 #include "phase/dew_point.h"
 #include "phase/envelope.h"
 #include "phase/stability.h"
+#include "tests/phase/phase_test_gases.h"
 
 namespace corvane::phase {
 namespace {
 
-using gerg::Component;
-using gerg::Index;
-
 constexpr double k1000Psia = 6894.757293168361;  // kPa
-
-Composition StartupGas() {
-  Composition x{};
-  x[Index(Component::Methane)] = 0.96;
-  x[Index(Component::Ethane)] = 0.02;
-  x[Index(Component::Propane)] = 0.005;
-  x[Index(Component::IsoButane)] = 0.002;
-  x[Index(Component::NButane)] = 0.002;
-  x[Index(Component::IsoPentane)] = 0.0005;
-  x[Index(Component::NPentane)] = 0.0005;
-  x[Index(Component::CarbonDioxide)] = 0.007;
-  x[Index(Component::Nitrogen)] = 0.003;
-  return x;
-}
-
-Composition RichGas() {
-  Composition x{};
-  x[Index(Component::Methane)] = 0.80;
-  x[Index(Component::Ethane)] = 0.10;
-  x[Index(Component::Propane)] = 0.05;
-  x[Index(Component::IsoButane)] = 0.01;
-  x[Index(Component::NButane)] = 0.01;
-  x[Index(Component::CarbonDioxide)] = 0.015;
-  x[Index(Component::Nitrogen)] = 0.015;
-  return x;
-}
 
 void BM_StabilityAtStartup(benchmark::State& state) {
   const Composition z = StartupGas();
