@@ -57,6 +57,10 @@ std::optional<std::string> ReplaceableTarget(const std::string& path);
 // Renames `from` over `to`, replacing it in one step. False when it could not.
 bool RenameOver(const std::string& from, const std::string& to);
 
+// Whether a file can be renamed over a name while some process holds the
+// file of that name open: POSIX systems can, Windows refuses the rename.
+bool RenamesOverOpenFiles();
+
 // Removes a file; nothing when it cannot.
 void Remove(const std::string& path);
 

@@ -111,6 +111,8 @@ std::optional<std::string> ReplaceableTarget(const std::string& path) {
 
 bool RenameOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
+bool RenamesOverOpenFiles() { return true; }
+
 void Remove(const std::string& path) { ::unlink(path.c_str()); }
 
 std::optional<FileIdentity> IdentityOfDescriptor(int fd) {

@@ -155,6 +155,8 @@ bool RenameOver(const std::string& from, const std::string& to) {
   return source && target && ::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+bool RenamesOverOpenFiles() { return false; }
+
 void Remove(const std::string& path) {
   if (const std::optional<std::wstring> name = WidenUtf8(path)) ::DeleteFileW(name->c_str());
 }

@@ -50,10 +50,14 @@ ReportWriteResult AppendReportRecord(const std::string& path, std::string_view r
 ReportWriteResult ReplaceReport(const std::string& path, std::string_view record) {
   // The old file's lock, held until the new one has taken its name: no
   // other writer appends a record to a file about to go.
-  const std::optional<OpenFile> old = OpenLocked(path);
+  std::optional<OpenFile> old = OpenLocked(path);
   std::optional<FileReplacement> replacement = FileReplacement::Begin(path);
   if (!replacement) return Failed(IsUsableFileName(path) ? file_open::LastErrorText() : NotOpened(path).reason);
   if (!replacement->Write(record)) return Failed(replacement->ErrorText());
+  // Where no file can be renamed over an open one, the lock goes just
+  // before the rename: a record another process appends in that moment
+  // goes with the old file.
+  if (!file_open::RenamesOverOpenFiles()) old.reset();
   if (!replacement->Finish()) return Failed(replacement->ErrorText());
   return {ReportWrite::kWritten, {}};
 }
