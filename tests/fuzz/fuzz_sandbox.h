@@ -41,7 +41,9 @@ inline void EnterSandbox(int* argc, char*** argv) {
   static const char* const kPathOptions[] = {"-artifact_prefix=", "-exact_artifact_path=", "-dict=",
                                              "-seed_inputs=", "-features_dir=", "-merge_control_file="};
   // The new argument list lives as long as the process: libFuzzer keeps it.
-  auto* arguments = new std::vector<std::string>();
+  static std::vector<std::string> storage;
+  static std::vector<char*> pointerStorage;
+  auto* arguments = &storage;
   for (int i = 0; i < *argc; ++i) {
     std::string argument = (*argv)[i];
     std::error_code ignored;
@@ -56,7 +58,7 @@ inline void EnterSandbox(int* argc, char*** argv) {
     }
     arguments->push_back(std::move(argument));
   }
-  auto* pointers = new std::vector<char*>();
+  auto* pointers = &pointerStorage;
   for (std::string& argument : *arguments) pointers->push_back(argument.data());
   pointers->push_back(nullptr);
   *argv = pointers->data();
