@@ -19,8 +19,8 @@
 #include <optional>
 #include <string>
 
+#include "model/report_write.h"
 #include "model/run.h"
-#include "files/report_file.h"
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
 #include "thermo/bwrs_mixing.h"

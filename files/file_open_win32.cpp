@@ -152,7 +152,17 @@ std::optional<std::string> ReplaceableTarget(const std::string& path) {
 
 bool RenameOver(const std::string& from, const std::string& to) {
   const std::optional<std::wstring> source = WidenUtf8(from), target = WidenUtf8(to);
-  return source && target && ::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (!source || !target) return false;
+  // Windows refuses while any process holds the target open; another
+  // writer of a report holds it only for the moment of its write, so the
+  // rename is tried again for up to a second.
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    if (::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return true;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+    ::Sleep(5);
+  }
+  return false;
 }
 
 bool RenamesOverOpenFiles() { return false; }

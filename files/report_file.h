@@ -9,20 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/report_write.h"
+
 namespace corvane {
-
-// What became of the record a run was to write.
-enum class ReportWrite {
-  kNotAsked,        // no record: Write unticked, or the run wrote none
-  kWritten,         // the record is in the file
-  kNoFileToAppend,  // Append ticked and no file of the name: nothing written, none created
-  kFailed,          // the file could not be opened or written; it is as it was
-};
-
-struct ReportWriteResult {
-  ReportWrite what = ReportWrite::kNotAsked;
-  std::string reason;  // the system's words, for kFailed
-};
 
 // Appends `record` to the existing file `path`; never creates it.
 ReportWriteResult AppendReportRecord(const std::string& path, std::string_view record);

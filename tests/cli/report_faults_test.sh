@@ -38,6 +38,23 @@ printf '%s' "$expected" | xxd -r -p >expected.txt
 cmp -s shared.txt expected.txt ||
   fail "two writers: $(grep -c '^BWRS' shared.txt) records of $((2 * runs)), $(stat -c %s shared.txt) bytes of $(stat -c %s expected.txt)"
 
+# One process appending while another replaces the report again and again
+# (each edit of the name makes the next record replace the file): whatever
+# is left is whole records, none torn.
+{
+  printf 'check write\n'
+  for _ in $(seq 50); do printf 'set report shared.txt\nrun\n'; done
+} >replaces.txt
+cvn appends.txt >/dev/null &
+first=$!
+cvn replaces.txt >/dev/null
+wait $first
+count=$(( $(stat -c %s shared.txt) / $(stat -c %s one.txt) ))
+[ -n "${VERBOSE:-}" ] && echo "records left after appending while replacing: $count"
+head -c $(( count * $(stat -c %s one.txt) )) expected.txt | cmp -s - shared.txt ||
+  fail "appending while replacing: not whole records ($(stat -c %s shared.txt) bytes)"
+[ "$count" -le $((runs + 1)) ] || fail "appending while replacing: the report was never replaced ($count records)"
+
 # A disk that is full (no file may grow at all) while the report is
 # replaced and while a mixture is saved over an older one: the old files
 # stay byte for byte, and no temporary is left beside them.
