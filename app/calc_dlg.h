@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 
+#include "model/report_write.h"
 #include "model/run.h"
 #include "platform/dialog_surface.h"
 #include "thermo/bwrs_enthalpy.h"
@@ -118,8 +119,8 @@ class CCalcDlg {
   void SolveProbeStatesAhead(bool specificHeat, bool jouleThomson, bool polytropic);
 
   // Files and views.
-  void WriteReportInputs();
-  void WriteReportResults();
+  // The run's whole record: header, composition and results.
+  void WriteReportRecord();
   void SaveMixture();
   void RecallMixture();
   void ShowBwrsConstants();
@@ -173,6 +174,9 @@ class CCalcDlg {
   // range, a composition that does not sum to 1, a refused mixture or
   // method), so that nothing was solved.
   bool runRefused = false;
+  // What became of the last Run's report record: a face that must say when
+  // a file it was asked to write stayed unwritten reads it here.
+  const ReportWriteResult& LastReportWrite() const { return lastReportWrite_; }
 
  private:
   // A message box of the calculator's own.
@@ -193,9 +197,8 @@ class CCalcDlg {
 
   // The steps Peng-Robinson and Redlich-Kwong-Soave share; `eos` says which.
   int SolveCubicEquation(EosChoice eos);
-  // Where the report record being written began (its file's length before
-  // it), once its header and composition are in; see WriteReportResults.
-  std::optional<std::uintmax_t> reportRecordStart_;
+  // What became of the last run's report record; see LastReportWrite.
+  ReportWriteResult lastReportWrite_;
   // Set by the mixing step when it has refused the mixture with a message:
   // the run then stops, since there is nothing to solve.
   bool mixtureRefused_ = false;

@@ -2,10 +2,12 @@
 // with the reserved value that travels with them.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "app/calc_dlg.h"
 #include "files/file_access.h"
+#include "files/file_replacement.h"
 #include "files/mixture_file.h"
 #include "text/number_text.h"
 
@@ -32,11 +34,13 @@ void CCalcDlg::SaveMixture() {
   const std::optional<std::string> path = WithExtension(surface_.AskMixtureFileName(FileDialogKind::Save));
   if (!path) return;
   // Nothing changes, the fractions included, when the file cannot be created.
-  std::optional<OpenFile> file = OpenFile::Create(*path);
+  std::optional<FileReplacement> file = FileReplacement::Begin(*path);
   if (!file) return;
   const auto& edits = EntryOrderEdits();
   for (std::size_t i = 0; i < edits.size(); ++i) entryFractions[i] = ReadNumber(edits[i]);
-  file->Write(EncodeMixtureBlock(BlockOf(mixtureFileReserved, entryFractions)));
+  // A disk that fills, or any failed write, leaves the old file as it was.
+  const MixtureFileBytes bytes = EncodeMixtureBlock(BlockOf(mixtureFileReserved, entryFractions));
+  if (file->Write(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) file->Finish();
 }
 
 void CCalcDlg::RecallMixture() {

@@ -37,6 +37,7 @@ void CCalcDlg::OnRun() {
   results = RunResults{};
   enthalpyReference = 0.0;
   runRefused = true;
+  lastReportWrite_ = ReportWriteResult{};
 
   if (!CheckRunInputs()) return;
 
@@ -134,8 +135,7 @@ void CCalcDlg::ComputeTickedProperties() {
 
 void CCalcDlg::WriteReportIfTicked() {
   if (!surface_.IsChecked(res::IDC_WRITE)) return;
-  WriteReportInputs();
-  WriteReportResults();
+  WriteReportRecord();
 }
 
 }  // namespace corvane

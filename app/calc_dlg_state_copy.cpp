@@ -43,7 +43,7 @@ void CCalcDlg::CopyStateFrom(const CCalcDlg& other) {
   mixtureFileReserved = other.mixtureFileReserved;
   entryFractions = other.entryFractions;
   results = other.results;
-  reportRecordStart_ = other.reportRecordStart_;
+  lastReportWrite_ = other.lastReportWrite_;
   mixtureRefused_ = other.mixtureRefused_;
   fpMemo_ = other.fpMemo_;
 }

@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <thread>
 
@@ -25,6 +27,16 @@
 namespace corvane {
 namespace {
 
+// Flushes standard output; false, with a line on standard error, when any
+// of what was printed could not be written (a full disk, a closed pipe).
+bool StandardOutputWritten() {
+  std::cout.flush();
+  if (std::cout) return true;
+  const std::string reason = std::strerror(errno);
+  std::cerr << "corvane-cli: cannot write standard output: " << reason << '\n';
+  return false;
+}
+
 int RunScriptFile(const std::string& path) {
   const InputBytes script = ReadWholeInput(path, kMaxScriptBytes);
   if (!script.error.empty()) {
@@ -32,8 +44,7 @@ int RunScriptFile(const std::string& path) {
     return 2;
   }
   const int status = RunScript(script.bytes, std::cout, std::cerr);
-  std::cout.flush();
-  return status;
+  return StandardOutputWritten() ? status : 2;
 }
 
 // `first` then `text`, broken at blanks into lines of at most 96 characters,
@@ -174,8 +185,7 @@ int main(int argc, char** argv) {
   }
   if (stateFlags) {
     const int status = RunOneShot(flags, csv, std::cout, std::cerr);
-    std::cout.flush();
-    return status;
+    return StandardOutputWritten() ? status : 2;
   }
   return RunScriptFile(script);
 }

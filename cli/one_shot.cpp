@@ -123,6 +123,17 @@ int RunOneShot(const StateFlags& flags, bool csv, std::ostream& out, std::ostrea
                         reference.Calculate(dialog.entryFractions, dialog.entryPressure, dialog.entryTemperatureF),
                         outcome == RunOutcome::Ok ? dialog.results.zFactor : 0.0, flags.units);
   }
+  // The dialog skips a report it cannot write without a word; a flag the
+  // user gave says so.
+  const ReportWriteResult& written = calculator.dialog().LastReportWrite();
+  if (flags.report && written.what == ReportWrite::kFailed) {
+    err << "corvane-cli: cannot write " << *flags.report << ": " << written.reason << '\n';
+    return 1;
+  }
+  if (flags.report && written.what == ReportWrite::kNoFileToAppend) {
+    err << "corvane-cli: cannot write " << *flags.report << ": no such file to append to (--append never creates one)\n";
+    return 1;
+  }
   return outcome == RunOutcome::Ok ? 0 : 1;
 }
 

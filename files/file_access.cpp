@@ -66,13 +66,35 @@ OpenFile::~OpenFile() {
 
 bool OpenFile::Write(std::string_view bytes) {
   if (file_open::WriteDirect(file_, bytes.data(), bytes.size())) return true;
+  errorText_ = file_open::LastErrorText();
   CutBackTo(lengthAtOpen_);
   return false;
 }
 
 bool OpenFile::Write(std::span<const unsigned char> bytes) {
   if (file_open::WriteDirect(file_, bytes.data(), bytes.size())) return true;
+  errorText_ = file_open::LastErrorText();
   CutBackTo(lengthAtOpen_);
+  return false;
+}
+
+bool OpenFile::LockForWriting() { return file_open::LockForWriting(file_); }
+
+bool OpenFile::IsNamedBy(const std::string& path) const {
+  const std::optional<file_open::FileIdentity> mine = file_open::IdentityOfFile(file_);
+  return !mine || file_open::IdentityOfPath(path) == mine;
+}
+
+bool OpenFile::AppendWhole(std::string_view bytes) {
+  // Every writer appends under the lock, so the length seen now is where
+  // these bytes start.
+  const std::optional<std::uintmax_t> start = file_open::RegularFileLength(file_);
+  std::size_t written = 0;
+  if (file_open::WriteDirect(file_, bytes.data(), bytes.size(), &written)) return true;
+  errorText_ = file_open::LastErrorText();
+  // A writer that does not take the lock may have written after these
+  // bytes, or cut the file: then cutting back would take its bytes too.
+  if (start && file_open::RegularFileLength(file_) == *start + written) file_open::Truncate(file_, *start);
   return false;
 }
 

@@ -45,6 +45,19 @@ class OpenFile {
   // Cuts a regular file back to `length` bytes, never lengthening it: for
   // undoing what an earlier open of the same file wrote.
   void CutBackTo(std::uintmax_t length);
+  // Waits for the writers' lock of the file (see file_open.h) and holds it
+  // until the file is closed; false when the system refuses it.
+  bool LockForWriting();
+  // Whether `path` still names this very file: a replacement renamed over
+  // the name while this one waited for its lock would not. Always true for
+  // what is no regular file (a device), which nothing renames over.
+  bool IsNamedBy(const std::string& path) const;
+  // Under the lock: writes the bytes at the file's end, all or none. When
+  // not all of them fit, only what this write added is taken back, and only
+  // while the file still ends where this write stopped.
+  bool AppendWhole(std::string_view bytes);
+  // The system's words for why the last write failed; empty while none has.
+  const std::string& ErrorText() const { return errorText_; }
   // Closes the file now; false when what was written could not be flushed.
   bool Close();
   // Reads up to bytes.size() bytes; the count read (short at the end of the file).
@@ -55,6 +68,7 @@ class OpenFile {
   static std::optional<OpenFile> Adopt(std::FILE* file);  // nothing for nullptr
   std::FILE* file_ = nullptr;
   std::uintmax_t lengthAtOpen_ = 0;
+  std::string errorText_;
 };
 
 // Whether `path` may name a file at all (see above); says nothing about

@@ -29,8 +29,20 @@ std::optional<std::uintmax_t> RegularFileLength(std::FILE* file);
 
 // Writes straight to the file's descriptor, past the stream's buffer: a
 // buffered stream would report a full disk only when closed, and keep the
-// bytes it could not write to try again. False when not all of them went.
-bool WriteDirect(std::FILE* file, const void* data, std::size_t size);
+// bytes it could not write to try again. False when not all of them went;
+// `written` (when given) then holds how many did.
+bool WriteDirect(std::FILE* file, const void* data, std::size_t size, std::size_t* written = nullptr);
+
+// Waits until this process alone holds the file's writers' lock, which
+// every process writing a report takes around its write, and holds it until
+// the file is closed. On Windows the lock covers the last byte a file could
+// ever have, never its data, so readers and in-place writers are not held
+// up. False when the system refuses the lock.
+bool LockForWriting(std::FILE* file);
+
+// The system's words for why the last call into it failed (errno, or on
+// Windows the thread's last error), read at once after the failure.
+std::string LastErrorText();
 
 // Cuts an open regular file to `length` bytes; nothing else is touched.
 void Truncate(std::FILE* file, std::uintmax_t length);
@@ -45,6 +57,10 @@ std::optional<std::string> ReplaceableTarget(const std::string& path);
 // Renames `from` over `to`, replacing it in one step. False when it could not.
 bool RenameOver(const std::string& from, const std::string& to);
 
+// Whether a file can be renamed over a name while some process holds the
+// file of that name open: POSIX systems can, Windows refuses the rename.
+bool RenamesOverOpenFiles();
+
 // Removes a file; nothing when it cannot.
 void Remove(const std::string& path);
 
@@ -58,6 +74,8 @@ struct FileIdentity {
 };
 // Of a regular file open on the descriptor; nothing for anything else.
 std::optional<FileIdentity> IdentityOfDescriptor(int fd);
+// Of the regular file open as `file`; nothing for anything else.
+std::optional<FileIdentity> IdentityOfFile(std::FILE* file);
 // Of the regular file a name names (following links); nothing otherwise.
 std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 

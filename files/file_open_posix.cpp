@@ -1,10 +1,12 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <filesystem>
 #include <system_error>
@@ -54,18 +56,34 @@ std::optional<std::uintmax_t> RegularFileLength(std::FILE* file) {
   return static_cast<std::uintmax_t>(status.st_size);
 }
 
-bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
+bool WriteDirect(std::FILE* file, const void* data, std::size_t size, std::size_t* written) {
   const int fd = ::fileno(file);
   const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    const ssize_t written = ::write(fd, next, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    next += written;
-    size -= static_cast<std::size_t>(written);
+  std::size_t done = 0;
+  bool whole = true;
+  while (done < size) {
+    const ssize_t count = ::write(fd, next + done, size - done);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) {
+      whole = false;
+      break;
+    }
+    done += static_cast<std::size_t>(count);
   }
+  if (written != nullptr) *written = done;
+  return whole;
+}
+
+// flock, not fcntl's record locks: those belong to the process, and any
+// close of the same file in it (an identity check, a second open) would
+// drop them unseen.
+bool LockForWriting(std::FILE* file) {
+  while (::flock(::fileno(file), LOCK_EX) != 0)
+    if (errno != EINTR) return false;
   return true;
 }
+
+std::string LastErrorText() { return std::strerror(errno); }
 
 void Truncate(std::FILE* file, std::uintmax_t length) {
   // Nothing more can be done if even this fails; the caller reports no error either way.
@@ -93,6 +111,8 @@ std::optional<std::string> ReplaceableTarget(const std::string& path) {
 
 bool RenameOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
+bool RenamesOverOpenFiles() { return true; }
+
 void Remove(const std::string& path) { ::unlink(path.c_str()); }
 
 std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
@@ -100,6 +120,8 @@ std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
+
+std::optional<FileIdentity> IdentityOfFile(std::FILE* file) { return IdentityOfDescriptor(::fileno(file)); }
 
 std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
   struct stat status {};

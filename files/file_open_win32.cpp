@@ -33,14 +33,17 @@ std::FILE* Open(const std::string& path, Mode mode) {
     flags = _O_WRONLY;
     stdioMode = "wb";
   }
-  const HANDLE handle = ::CreateFileW(name->c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Shared for deleting too: a report open in one process for appending
+  // must not stop another from renaming its replacement over the name.
+  const HANDLE handle = ::CreateFileW(name->c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   // Only a file on a disk: a named pipe would hold a read or write, and with
   // it the whole dialog, until its other end answers, and a device (NUL,
   // CON, COM1) is no file to keep a mixture or a report in.
   if (::GetFileType(handle) != FILE_TYPE_DISK) {
     ::CloseHandle(handle);
+    ::SetLastError(ERROR_NOT_SUPPORTED);
     return nullptr;
   }
   const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags | _O_BINARY);
@@ -68,17 +71,44 @@ std::optional<std::uintmax_t> RegularFileLength(std::FILE* file) {
   return static_cast<std::uintmax_t>(size.QuadPart);
 }
 
-bool WriteDirect(std::FILE* file, const void* data, std::size_t size) {
+bool WriteDirect(std::FILE* file, const void* data, std::size_t size, std::size_t* written) {
   const int fd = ::_fileno(file);
   const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30));
-    const int written = ::_write(fd, next, chunk);
-    if (written <= 0) return false;
-    next += written;
-    size -= static_cast<std::size_t>(written);
+  std::size_t done = 0;
+  bool whole = true;
+  while (done < size) {
+    const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size - done, 1u << 30));
+    const int count = ::_write(fd, next + done, chunk);
+    if (count <= 0) {
+      whole = false;
+      break;
+    }
+    done += static_cast<std::size_t>(count);
   }
-  return true;
+  if (written != nullptr) *written = done;
+  return whole;
+}
+
+bool LockForWriting(std::FILE* file) {
+  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  // The very last byte of the largest file there can be: Windows locks are
+  // mandatory, and a lock over the data would refuse reads by others.
+  OVERLAPPED where{};
+  where.Offset = 0xFFFFFFFEu;
+  where.OffsetHigh = 0x7FFFFFFFu;
+  return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &where) != 0;
+}
+
+std::string LastErrorText() {
+  const DWORD error = ::GetLastError();
+  char text[256] = {};
+  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                        text, sizeof text, nullptr);
+  std::string words(text, length);
+  while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == '.' || words.back() == ' '))
+    words.pop_back();
+  return words.empty() ? "error " + std::to_string(error) : words;
 }
 
 void Truncate(std::FILE* file, std::uintmax_t length) {
@@ -122,8 +152,20 @@ std::optional<std::string> ReplaceableTarget(const std::string& path) {
 
 bool RenameOver(const std::string& from, const std::string& to) {
   const std::optional<std::wstring> source = WidenUtf8(from), target = WidenUtf8(to);
-  return source && target && ::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (!source || !target) return false;
+  // Windows refuses while any process holds the target open; another
+  // writer of a report holds it only for the moment of its write, so the
+  // rename is tried again for up to a second.
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    if (::MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return true;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+    ::Sleep(5);
+  }
+  return false;
 }
+
+bool RenamesOverOpenFiles() { return false; }
 
 void Remove(const std::string& path) {
   if (const std::optional<std::wstring> name = WidenUtf8(path)) ::DeleteFileW(name->c_str());
@@ -132,6 +174,8 @@ void Remove(const std::string& path) {
 std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
   return IdentityOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)));
 }
+
+std::optional<FileIdentity> IdentityOfFile(std::FILE* file) { return IdentityOfDescriptor(::_fileno(file)); }
 
 std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
   const std::optional<std::wstring> name = WidenUtf8(path);

@@ -42,7 +42,8 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept
     : file_(std::move(other.file_)),
       target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, std::string())),
-      failed_(other.failed_) {
+      failed_(other.failed_),
+      errorText_(std::move(other.errorText_)) {
   other.file_.reset();
 }
 
@@ -54,6 +55,7 @@ FileReplacement& FileReplacement::operator=(FileReplacement&& other) noexcept {
     target_ = std::move(other.target_);
     temporary_ = std::exchange(other.temporary_, std::string());
     failed_ = other.failed_;
+    errorText_ = std::move(other.errorText_);
   }
   return *this;
 }
@@ -68,17 +70,24 @@ void FileReplacement::Abandon() {
 
 bool FileReplacement::Write(std::string_view bytes) {
   if (!file_ || failed_) return false;
-  if (!file_->Write(bytes)) failed_ = true;
+  if (!file_->Write(bytes)) {
+    failed_ = true;
+    errorText_ = file_->ErrorText();
+  }
   return !failed_;
 }
 
 bool FileReplacement::Finish() {
   if (!file_) return false;
   const bool flushed = file_->Close();
+  if (!flushed) errorText_ = file_open::LastErrorText();
   file_.reset();
   if (failed_ || !flushed) return false;
   if (temporary_.empty()) return true;
-  if (!file_open::RenameOver(temporary_, target_)) return false;
+  if (!file_open::RenameOver(temporary_, target_)) {
+    errorText_ = file_open::LastErrorText();
+    return false;
+  }
   temporary_.clear();
   return true;
 }

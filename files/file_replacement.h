@@ -33,6 +33,9 @@ class FileReplacement {
   // old file then as it was.
   bool Finish();
 
+  // The system's words for why a write or Finish failed.
+  const std::string& ErrorText() const { return errorText_; }
+
   // The temporary file's name; empty when the file is written in place.
   const std::string& TemporaryPath() const { return temporary_; }
 
@@ -45,6 +48,7 @@ class FileReplacement {
   std::string target_;
   std::string temporary_;
   bool failed_ = false;
+  std::string errorText_;
 };
 
 }  // namespace corvane

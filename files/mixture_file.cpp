@@ -12,7 +12,12 @@ static_assert(sizeof(double) == kDoubleSize && sizeof(MixtureBlock) == kMixtureF
 }  // namespace
 
 std::string WithMixtureExtension(std::string path) {
+#ifdef _WIN32
+  // Either slash ends a folder's name on Windows.
+  const std::size_t slash = path.find_last_of("/\\");
+#else
   const std::size_t slash = path.rfind('/');
+#endif
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   if (path.find('.', nameStart) == std::string::npos) path += ".dat";
   return path;

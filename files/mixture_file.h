@@ -16,8 +16,9 @@ constexpr std::size_t kMixtureFileSize = 128;
 using MixtureBlock = std::array<double, 16>;
 using MixtureFileBytes = std::array<unsigned char, kMixtureFileSize>;
 
-// The mixture files' default extension: a path whose last component holds no
-// "." gets ".dat". Whatever name a face's file dialog answers passes here.
+// The mixture files' default extension: a path whose last component (after
+// the last "/", on Windows also the last backslash) holds no "." gets
+// ".dat". Whatever name a face's file dialog answers passes here.
 std::string WithMixtureExtension(std::string path);
 
 MixtureFileBytes EncodeMixtureBlock(const MixtureBlock& block);

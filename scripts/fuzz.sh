@@ -24,6 +24,20 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p build-fuzz/findings
 
+# The repeat command printed for a failing input, with a name relative to
+# the checkout, on one seed of each target: the targets change folder, and
+# must still find the file.
+for name in "${targets[@]}"; do
+  seed=$(find "tests/fuzz/corpus/$name" -type f 2>/dev/null | sort | head -1)
+  [ -n "$seed" ] || continue
+  mkdir -p "$work/$name-repeat"
+  if ! TMPDIR="$work/$name-repeat" "build-fuzz/bin/$name" "$seed" >"$work/$name-repeat.log" 2>&1; then
+    tail -20 "$work/$name-repeat.log"
+    echo "$name: cannot run an input again by a relative name ($seed)"
+    exit 1
+  fi
+done
+
 # One target: its grown corpus and its files (TMPDIR) in the work directory.
 fuzz_one() {
   local name=$1

@@ -43,8 +43,8 @@ struct Dialog {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  corvane::fuzz::Sandbox();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  corvane::fuzz::EnterSandbox(argc, argv);
   return 0;
 }
 

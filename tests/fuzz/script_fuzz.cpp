@@ -11,8 +11,8 @@
 #include "cli/script_runner.h"
 #include "fuzz_sandbox.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  corvane::fuzz::Sandbox();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  corvane::fuzz::EnterSandbox(argc, argv);
   return 0;
 }
 

@@ -125,8 +125,8 @@ void CheckReference(const corvane::gerg::ReferenceRoots& roots) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  corvane::fuzz::Sandbox();  // the default report name lies there
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  corvane::fuzz::EnterSandbox(argc, argv);  // the default report name lies there
   return 0;
 }
 

@@ -92,16 +92,35 @@ TEST_F(FileFaults, ADiskThatFillsMidWriteLeavesNoPartOfARecordOrMixture) {
   ASSERT_TRUE(Run());
   EXPECT_TRUE(ReadBytes(report) == twoRecords + twoRecords.substr(0, record));
 
-  // Save replaces the file, as the user asked; half a mixture would recall
-  // as a different one, so none is left.
+  // A replacement of the report (its name edited) that does not fit keeps
+  // the old report whole, and the next run replaces it after all.
+  const std::string whole = ReadBytes(report);
+  for (std::size_t room : {std::size_t{0}, record / 2}) {
+    dlg.reportFileIsNew = 1;
+    {
+      const FileSizeLimit full(room);
+      EXPECT_TRUE(Run()) << room;
+    }
+    EXPECT_TRUE(ReadBytes(report) == whole) << room;
+    EXPECT_EQ(dlg.LastReportWrite().what, ReportWrite::kFailed);
+  }
+  ASSERT_TRUE(Run());
+  EXPECT_TRUE(ReadBytes(report) == twoRecords.substr(0, record));
+
+  // So does a mixture saved over an older one: the older stays byte for byte.
   const std::string mix = dir / "mix.dat";
   Save(mix);
-  ASSERT_EQ(std::filesystem::file_size(mix), 128u);
+  const std::string saved = ReadBytes(mix);
+  ASSERT_EQ(saved.size(), 128u);
+  surface.SetText(res::IDC_METHANE, "0.5");
   {
     const FileSizeLimit full(64);
     Save(mix);
   }
-  EXPECT_EQ(std::filesystem::file_size(mix), 0u);
+  EXPECT_TRUE(ReadBytes(mix) == saved);
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir / "")) ++files;
+  EXPECT_EQ(files, 2u);  // the report and the mixture, no temporary left
 }
 
 TEST_F(FileFaults, ADeviceThatTakesNothingOrAReadOnlyPlaceChangesNothing) {

@@ -172,3 +172,24 @@ TEST_F(MixtureFile, CancelledOrUnopenableFilesChangeNothing) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(MixtureExtension, OnlyALastNameWithoutADotGetsDat) {
+  EXPECT_EQ(WithMixtureExtension("mix"), "mix.dat");
+  EXPECT_EQ(WithMixtureExtension("old.mix"), "old.mix");
+  EXPECT_EQ(WithMixtureExtension("sub.d/mix"), "sub.d/mix.dat");
+  EXPECT_EQ(WithMixtureExtension("sub/mix.dat"), "sub/mix.dat");
+#ifdef _WIN32
+  // A backslash ends a folder's name on Windows, as a slash does.
+  EXPECT_EQ(WithMixtureExtension("sub.d\\mix"), "sub.d\\mix.dat");
+  EXPECT_EQ(WithMixtureExtension("C:\\data.d\\sub/mix"), "C:\\data.d\\sub/mix.dat");
+#else
+  // Elsewhere it is a letter of the name, which holds a dot already.
+  EXPECT_EQ(WithMixtureExtension("sub.d\\mix"), "sub.d\\mix");
+#endif
+}
+
+}  // namespace
+}  // namespace corvane

@@ -23,8 +23,7 @@ class ReportFile : public DialogTest {
     Type(res::IDC_REPORT_FILE, report);
   }
   void WriteRecord() {
-    dlg.WriteReportInputs();
-    dlg.WriteReportResults();
+    dlg.WriteReportRecord();
   }
   static std::size_t Records(const std::string& text) {
     std::size_t count = 0;
