@@ -6,8 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Compiler caches, where there is one, key on paths relative to the
-# checkout, so a fresh clone elsewhere finds what an earlier build compiled.
-export CCACHE_BASEDIR="$PWD"
+# checkout, so a fresh clone elsewhere finds what an earlier build compiled
+# (with debug information ccache would also key on the folder the compiler
+# runs in, which differs from clone to clone).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
