@@ -130,8 +130,9 @@ void CCalcDlg::OnCompare() {
       bwrsPassNamed = true;
   }
 
-  // The phase by GERG-2008's stability test, the dew points and the envelope's extremes.
-  for (std::string& line : PhaseLines(fractions, pressure, temperatureF)) view.lines.push_back(std::move(line));
+  // The phase by GERG-2008's stability test, the dew points and the
+  // envelope's extremes come when the view is completed, after it is shown.
+  view.lines.push_back(kPhaseCheckPending);
   if (fractions[Index(Gas::Hydrogen)] > 0 || fractions[Index(Gas::Helium)] > 0 || fractions[Index(Gas::Oxygen)] > 0)
     view.lines.push_back("BWRS, PR and RKS compute hydrogen, helium and oxygen as nitrogen; GERG-2008 computes each as "
                          "itself.");
@@ -170,7 +171,12 @@ void CCalcDlg::OnCompare() {
   chart.marks.push_back({ChartMarkKind::VerticalLine, {pressure, 0}, FormatFixed(pressure, 1) + " psia",
                          kEnteredStateColour});
 
-  view.envelopeChart = EnvelopeChart(fractions, pressure, temperatureF);
+  view.complete = [fractions, pressure, temperatureF](CompareView& shown) {
+    std::vector<std::string> lines = PhaseLines(fractions, pressure, temperatureF);
+    shown.lines.erase(shown.lines.begin());
+    shown.lines.insert(shown.lines.begin(), lines.begin(), lines.end());
+    shown.envelopeChart = EnvelopeChart(fractions, pressure, temperatureF);
+  };
 
   surface_.ShowCompare(view);
 }

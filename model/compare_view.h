@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,23 @@ struct CompareView {
   ChartContent zChart;             // Z against pressure at the entered temperature
   // The phase envelope, when it has been computed.
   std::optional<ChartContent> envelopeChart;
+  // What takes longer than the dialog may wait (the phase check and its
+  // envelope, a tenth of a second for a new composition): a window shows
+  // the view first, then calls this once and shows the view again; the
+  // headless surface calls it before it shows anything. CompleteView calls
+  // it and leaves it empty.
+  std::function<void(CompareView&)> complete;
 };
+
+// Completes `view` (above), once.
+inline void CompleteView(CompareView& view) {
+  if (!view.complete) return;
+  const std::function<void(CompareView&)> complete = std::move(view.complete);
+  view.complete = nullptr;
+  complete(view);
+}
+
+// The line that stands for the phase check until it is complete.
+inline constexpr const char* kPhaseCheckPending = "Phase check (GERG-2008): computing...";
 
 }  // namespace corvane

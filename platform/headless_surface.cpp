@@ -107,8 +107,10 @@ void HeadlessSurface::ShowConstants(const BwrsConstantTexts& texts) {
 }
 
 void HeadlessSurface::ShowCompare(const CompareView& view) {
+  // Nothing is shown here before the view is complete.
   lastCompare = view;
-  if (onCompare) onCompare(view);
+  CompleteView(*lastCompare);
+  if (onCompare) onCompare(*lastCompare);
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QTimer>
 
 #include "qt/chart_widget.h"
 #include "res/dialogs.h"
@@ -25,12 +26,22 @@ CompareDialog::CompareDialog(QWidget* owner, const CompareView& view) : QDialog(
       }
     }
   }
+  ShowLinesAndCharts();
+  // What the view leaves to complete comes once the dialog is on the screen.
+  if (view_.complete)
+    QTimer::singleShot(0, this, [this] {
+      CompleteView(view_);
+      ShowLinesAndCharts();
+    });
+}
+
+void CompareDialog::ShowLinesAndCharts() {
   for (int line = 0; line < res::kCompareLineCount; ++line)
     controls_->SetText(res::IDC_COMPARE_LINE_FIRST + line,
-                       line < static_cast<int>(view.lines.size()) ? view.lines[static_cast<std::size_t>(line)] : "");
-  if (ChartWidget* z = Chart(res::IDC_COMPARE_Z_CHART)) z->SetChart(view.zChart);
-  if (ChartWidget* envelope = Chart(res::IDC_COMPARE_ENVELOPE_CHART); envelope && view.envelopeChart)
-    envelope->SetChart(*view.envelopeChart);
+                       line < static_cast<int>(view_.lines.size()) ? view_.lines[static_cast<std::size_t>(line)] : "");
+  if (ChartWidget* z = Chart(res::IDC_COMPARE_Z_CHART)) z->SetChart(view_.zChart);
+  if (ChartWidget* envelope = Chart(res::IDC_COMPARE_ENVELOPE_CHART); envelope && view_.envelopeChart)
+    envelope->SetChart(*view_.envelopeChart);
 }
 
 CompareDialog::~CompareDialog() = default;

@@ -29,6 +29,9 @@ class CompareDialog final : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The view's lines and charts into the controls.
+  void ShowLinesAndCharts();
+
   std::unique_ptr<DialogControls> controls_;
   CompareView view_;
 };

@@ -19,9 +19,19 @@ COLORREF Colour(const ChartColour& c) { return RGB(c.red, c.green, c.blue); }
 
 // What the dialog shows, and its scrolling on a screen too small for it.
 struct CompareDialogState {
-  const CompareView* view;
+  CompareView* view;
   ScrolledClient scrolled;
 };
+
+// Posted once the dialog is up: the view completes what it left for later.
+constexpr UINT kCompleteView = WM_APP + 1;
+
+void ShowLines(HWND window, const CompareView& view) {
+  for (int line = 0; line < res::kCompareLineCount; ++line)
+    ::SetDlgItemTextW(window, res::IDC_COMPARE_LINE_FIRST + line,
+                      line < static_cast<int>(view.lines.size()) ? Wide(view.lines[static_cast<std::size_t>(line)]).c_str()
+                                                                 : L"");
+}
 
 // The Compare dialog of this thread while it runs, and its view: the modal
 // loop translates no accelerator, so a queue hook sees Ctrl+C for it.
@@ -54,11 +64,8 @@ INT_PTR CALLBACK CompareDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         for (int column = 0; column < static_cast<int>(kCompareColumnCount); ++column)
           ::SetDlgItemTextW(window, res::CompareValueId(row, column),
                             Wide(view.rows[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(column)]).c_str());
-      for (int line = 0; line < res::kCompareLineCount; ++line)
-        ::SetDlgItemTextW(window, res::IDC_COMPARE_LINE_FIRST + line,
-                          line < static_cast<int>(view.lines.size())
-                              ? Wide(view.lines[static_cast<std::size_t>(line)]).c_str()
-                              : L"");
+      ShowLines(window, view);
+      if (view.complete) ::PostMessageW(window, kCompleteView, 0, 0);
       // On a screen too small for it (a laptop at 150 %), it shrinks and scrolls.
       RECT client;
       ::GetClientRect(window, &client);
@@ -79,6 +86,12 @@ INT_PTR CALLBACK CompareDialogProc(HWND window, UINT message, WPARAM wParam, LPA
       }
       return TRUE;
     }
+    case kCompleteView:
+      if (state == nullptr) return FALSE;
+      CompleteView(*state->view);
+      ShowLines(window, *state->view);
+      if (HWND envelope = ::GetDlgItem(window, res::IDC_COMPARE_ENVELOPE_CHART)) ::InvalidateRect(envelope, nullptr, TRUE);
+      return TRUE;
     case WM_COMMAND:
       // Enter (IDOK), Escape and the close box (IDCANCEL).
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ::EndDialog(window, LOWORD(wParam));
@@ -133,8 +146,9 @@ void PaintChart(HDC dc, const RECT& area, const ChartContent& chart) {
   ::RestoreDC(dc, saved);
 }
 
-void RunCompareDialog(HINSTANCE instance, HWND owner, const CompareView& view) {
+void RunCompareDialog(HINSTANCE instance, HWND owner, const CompareView& shown) {
   const DialogTemplate modal(res::CompareDialog(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0);
+  CompareView view = shown;  // completed while the dialog is up
   compareView = &view;
   HHOOK keys = ::SetWindowsHookExW(WH_GETMESSAGE, &CompareKeys, nullptr, ::GetCurrentThreadId());
   CompareDialogState state{&view, {}};

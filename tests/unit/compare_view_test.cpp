@@ -257,3 +257,37 @@ TEST_F(CompareView_, TheReferenceColumnSaysWhereTheGasIsNotAGasAndWhatItTakesAsI
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// A window shows the view at once and completes it after: before, the phase
+// check's line is pending and there is no envelope; completing fills both,
+// once, and what a window then shows is the headless view.
+TEST_F(CompareView_, ThePhaseCheckComesWhenTheShownViewIsCompleted) {
+  // A face that keeps the view as it arrives (the headless surface completes it).
+  struct Keeping final : HeadlessSurface {
+    std::optional<CompareView> arrived;
+    void ShowCompare(const CompareView& view) override { arrived = view; }
+  } face;
+  CCalcDlg window(face);
+  window.OnInitDialog();
+  window.OnCommand(res::ID_COMPARE);
+  ASSERT_TRUE(face.arrived.has_value());
+  CompareView& view = *face.arrived;
+  ASSERT_TRUE(static_cast<bool>(view.complete));
+  EXPECT_EQ(view.lines.front(), kPhaseCheckPending);
+  EXPECT_FALSE(view.envelopeChart.has_value());
+  CompleteView(view);
+  EXPECT_FALSE(static_cast<bool>(view.complete));
+  EXPECT_TRUE(view.envelopeChart.has_value());
+  CompleteView(view);  // once only: nothing changes
+
+  const CompareView& headless = Compare();
+  EXPECT_FALSE(static_cast<bool>(headless.complete));
+  EXPECT_EQ(view.lines, headless.lines);
+  EXPECT_EQ(view.lines.front().rfind("Single-phase gas (GERG-2008)", 0), 0u);
+}
+
+}  // namespace
+}  // namespace corvane

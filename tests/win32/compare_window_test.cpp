@@ -185,6 +185,10 @@ void CheckCompareDialog(CalculatorProcess& calculator, const fs::path& folder, i
   EXPECT_EQ(::GetWindow(compare, GW_OWNER), dialog);
   EXPECT_FALSE(::IsWindowEnabled(dialog)) << "modal";
 
+  // The phase check comes once the dialog is up: its pending line gives way.
+  for (int wait = 0; wait < 300 && TextOf(compare, IDC_COMPARE_LINE_FIRST) == kPhaseCheckPending; ++wait) ::Sleep(50);
+  EXPECT_NE(TextOf(compare, IDC_COMPARE_LINE_FIRST), kPhaseCheckPending);
+
   // The table and lines are what corvane-cli.exe prints, its chart the core's.
   const std::string cli = CliOutput(folder, script + "compare\n");
   const std::string table = ShownTable(compare);
