@@ -2,7 +2,7 @@
 // the critical point, and on along its bubble points, by continuation
 // (Michelsen 1980). Each point solves the saturation equations
 // (saturation.h) with one of X = (ln K, ln T, ln P) specified; from a
-// converged point the sensitivities dX/dS (J dX/dS = e, the specification's
+// converged point the sensitivities dX/dS (J dX/dS = e, the fixed variable's
 // row) predict the next, the specified variable is switched to the one that
 // changes fastest, and the step grows where Newton's method converged in
 // few steps and shrinks where it needed many or failed. Where every ln K

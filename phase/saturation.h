@@ -5,7 +5,7 @@
 //
 //   F_i     = ln K_i + ln phi_i^V(y) - ln phi_i^L(x)          i = 1..m
 //   F_m+1   = sum_i (y_i - x_i)
-//   F_m+2   = X_s - S                                     (the specification)
+//   F_m+2   = X_s - S                                     (one variable held at S)
 //
 // with x_i = z_i / K_i at a dew point and y_i = K_i z_i at a bubble point,
 // the incipient phase normalised for its fugacities. Newton's method, the
@@ -43,10 +43,10 @@ class SaturationSystem {
   std::size_t TemperatureIndex() const { return model_->PresentCount(); }
   std::size_t PressureIndex() const { return model_->PresentCount() + 1; }
 
-  // F at X (its first m + 1 equations; the specification is the caller's);
+  // F at X (its first m + 1 equations; the equation holding one variable fixed is the caller's);
   // false where a phase has no density.
   bool Residual(const Vector& x, FeedPhase feed, Vector& f, SaturationPoint* point = nullptr) const;
-  // dF/dX by forward differences, the specification's row left out.
+  // dF/dX by forward differences, the fixed variable's row left out.
   bool Jacobian(const Vector& x, FeedPhase feed, const Vector& f, Matrix& j) const;
 
   // Newton's method from X with X_specified held at its value.
